@@ -1,0 +1,50 @@
+#pragma once
+// The one narrow boundary between the platform-free core and a front end. The core
+// tells the front end what changed and asks it for the few things only a platform can
+// do; the front end reports what the user did through the Application (shell/application.h).
+#include <cstdint>
+
+#include "services/ids.h"
+#include "services/text.h"
+
+class ControlModel;
+
+// What a property write changed, so that the front end redraws just that.
+enum class Aspect : uint8_t {
+  Visible,
+  Disabled,
+  Caption,  // content or caption
+  TextColour,
+  Font,
+  Geometry,  // a box grew to fit its font
+  Selection,
+  Position,
+  PickedColour,  // a colour picker's current colour
+  Checked,       // a radio box
+};
+
+class FrontEnd {
+ public:
+  virtual ~FrontEnd() = default;
+
+  // Builds the window from the model (controls in reverse catalogue order, group
+  // members re-parented, stacking fixed) and shows the visible controls.
+  virtual void CreateWindow(const ControlModel& model) = 0;
+  virtual void Changed(ControlId control, Aspect aspect) = 0;
+
+  // period_ms is already at least the platform minimum.
+  virtual void StartTimer(ControlId timer, int32_t period_ms) = 0;
+  virtual void StopTimer(ControlId timer) = 0;
+
+  // Modal for the program's window; timers keep ticking underneath. Returns the
+  // platform answer (1 OK, 2 Cancel, 3 Abort, 4 Retry, 5 Ignore, 6 Yes, 7 No).
+  virtual int32_t MessageBox(const Text& text, const Text& caption, uint32_t flags) = 0;
+  // show_window is the platform show value (0 hide ... 6 minimise).
+  virtual bool LaunchProgram(const Text& command_line, int32_t show_window, bool wait) = 0;
+
+  // The fatal run-time error box; the core ends the process afterwards.
+  virtual void ShowFatalError(const Text& text) = 0;
+
+  // Runs until the window is closed (the front end then calls Application::WindowClosed).
+  virtual void RunMessageLoop() = 0;
+};

@@ -1,0 +1,15 @@
+#pragma once
+#include <cstdint>
+
+using WindowId = uint32_t;
+using ControlId = uint32_t;
+
+// A COLORREF: 0x00BBGGRR. The default colour means "no colour of its own".
+using Colour = uint32_t;
+inline constexpr Colour kDefaultColour = 0xFF000000u;
+constexpr Colour Rgb(uint32_t r, uint32_t g, uint32_t b) {
+  return r | (g << 8) | (b << 16);
+}
+
+// The only window of the program.
+inline constexpr WindowId kMainWindow = 0x52010001u;

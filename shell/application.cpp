@@ -1,0 +1,188 @@
+#include "shell/application.h"
+
+#include <algorithm>
+
+#include "services/file_services.h"
+#include "services/property_model.h"
+#include "shell/catalogue.h"
+#include "shell/dispatcher.h"
+#include "shell/fatal_error.h"
+
+int32_t ReportedKeyCode(int32_t virtual_key) {
+  if (virtual_key >= vk::kNumpad0 && virtual_key <= vk::kNumpad9)
+    return '0' + (virtual_key - vk::kNumpad0);
+  if (virtual_key == vk::kSubtract)
+    return 189;
+  if (virtual_key == vk::kDecimal)
+    return 190;
+  if (virtual_key == vk::kDivide)
+    return 191;
+  return virtual_key;
+}
+
+Application::Application(FrontEnd& front_end) {
+  runtime_.front_end = &front_end;
+  InstallRuntime(&runtime_);
+}
+
+Application::~Application() {
+  RunShutdown();
+  InstallRuntime(nullptr);
+}
+
+void Application::Start(const Text& run_directory) {
+  FixRunDirectory(run_directory);
+  if (MainCatalogue().empty())
+    FatalRuntimeError(std::nullopt, Gb("载入窗口模板数据段出错!"));
+  // The program's own initialisation step and exit routine are empty.
+  LoadWindow();
+}
+
+void Application::LoadWindow() {
+  if (runtime_.model != nullptr)
+    return;  // the window exists already
+  {
+    SuspendEvents quiet;
+    runtime_.model = std::make_unique<ControlModel>(MainWindowSpec(), MainCatalogue());
+    for (Control& c : runtime_.model->controls()) {
+      c.timer_running = c.kind == Kind::Timer && c.interval > 0;
+    }
+    runtime_.front_end->CreateWindow(*runtime_.model);
+    runtime_.model->window_shown = true;
+    for (const Control& c : runtime_.model->controls()) {
+      if (c.timer_running)
+        runtime_.front_end->StartTimer(c.id, std::max(c.interval, kMinimumTimerPeriod));
+    }
+  }
+  RaiseWindowEvent(event::kCreated);
+  if (runtime_.model != nullptr)
+    RaiseWindowEvent(event::kWindowEvent3);
+  if (runtime_.model != nullptr)
+    RaiseWindowEvent(event::kWindowEvent4);
+}
+
+int Application::Run() {
+  runtime_.message_loop_started = true;
+  if (runtime_.model != nullptr)
+    runtime_.front_end->RunMessageLoop();
+  RunShutdown();
+  return 0;
+}
+
+Control* Application::Interactive(ControlId id) {
+  if (runtime_.model == nullptr || runtime_.shut_down)
+    return nullptr;
+  Control* c = runtime_.model->Find(id);
+  if (c == nullptr || !runtime_.model->TakesInput(*c))
+    return nullptr;
+  return c;
+}
+
+bool Application::Click(ControlId id) {
+  Control* c = Interactive(id);
+  if (c == nullptr)
+    return false;
+  if (c->kind == Kind::RadioBox) {
+    // A radio box checks itself and clears the others of its group.
+    for (Control& other : runtime_.model->controls()) {
+      if (other.kind == Kind::RadioBox && other.parent == c->parent && other.checked &&
+          other.id != c->id) {
+        other.checked = false;
+        runtime_.front_end->Changed(other.id, Aspect::Checked);
+      }
+    }
+    c->checked = true;
+    runtime_.front_end->Changed(c->id, Aspect::Checked);
+  }
+  RaiseEvent(kMainWindow, id, event::kClicked);
+  return true;
+}
+
+bool Application::Edited(ControlId id, std::string_view text) {
+  Control* c = Interactive(id);
+  if (c == nullptr || c->kind != Kind::EditBox)
+    return false;
+  if (c->spec->own.input == InputMode::ReadOnly)
+    return false;
+  c->text = Text(text);
+  RaiseEvent(kMainWindow, id, event::kContentChanged);
+  return true;
+}
+
+bool Application::Type(ControlId id, std::string_view text) {
+  Control* c = Interactive(id);
+  if (c == nullptr || c->kind != Kind::EditBox)
+    return false;
+  if (c->spec->own.input == InputMode::ReadOnly)
+    return false;
+  c->text = FilterTyped(*c, text);
+  runtime_.front_end->Changed(id, Aspect::Caption);
+  RaiseEvent(kMainWindow, id, event::kContentChanged);
+  return true;
+}
+
+std::optional<bool> Application::KeyDown(ControlId id, int32_t virtual_key, int32_t modifiers) {
+  Control* c = Interactive(id);
+  if (c == nullptr)
+    return std::nullopt;
+  const HandlerResult answer =
+      RaiseEvent(kMainWindow, id, event::kKeyDown, {ReportedKeyCode(virtual_key), modifiers});
+  return !(answer.has_value() && *answer == 0);
+}
+
+bool Application::Select(ControlId id, int32_t index) {
+  Control* c = Interactive(id);
+  if (c == nullptr || (c->kind != Kind::ComboBox && c->kind != Kind::ListBox))
+    return false;
+  c->selection = index >= 0 && index < static_cast<int32_t>(c->items.size()) ? index : -1;
+  runtime_.front_end->Changed(id, Aspect::Selection);
+  RaiseEvent(kMainWindow, id, event::kSelectionChanged);
+  return true;
+}
+
+bool Application::Slide(ControlId id, int32_t position) {
+  Control* c = Interactive(id);
+  if (c == nullptr || c->kind != Kind::SliderBar)
+    return false;
+  c->position = std::clamp(position, c->minimum, std::max(c->minimum, c->maximum));
+  runtime_.front_end->Changed(id, Aspect::Position);
+  RaiseEvent(kMainWindow, id, event::kPositionChanged);
+  return true;
+}
+
+bool Application::Pick(ControlId id, Colour colour) {
+  Control* c = Interactive(id);
+  if (c == nullptr || c->kind != Kind::ColorPicker)
+    return false;
+  c->picked_colour = colour & 0x00FFFFFFu;
+  runtime_.front_end->Changed(id, Aspect::PickedColour);
+  RaiseEvent(kMainWindow, id, event::kColourChanged);
+  return true;
+}
+
+void Application::Focus(ControlId id, bool got) {
+  if (Interactive(id) == nullptr)
+    return;
+  RaiseEvent(kMainWindow, id, got ? event::kGotFocus : event::kLostFocus);
+}
+
+void Application::TimerTick(ControlId id) {
+  if (runtime_.model == nullptr || runtime_.shut_down)
+    return;
+  const Control* c = runtime_.model->Find(id);
+  if (c == nullptr || c->kind != Kind::Timer || !c->timer_running)
+    return;
+  RaiseEvent(kMainWindow, id, event::kTick);
+}
+
+void Application::WindowClosed() {
+  if (runtime_.model == nullptr)
+    return;
+  for (Control& c : runtime_.model->controls()) {
+    if (c.timer_running) {
+      runtime_.front_end->StopTimer(c.id);
+      c.timer_running = false;
+    }
+  }
+  RunShutdown();
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The program from start to end, and the one door through which a front end reports
+// what the user did. The same start-up serves the window and the headless driver.
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "platform/front_end.h"
+#include "shell/runtime.h"
+
+// Modifier state of a key-down event.
+namespace modifier {
+inline constexpr int32_t kCtrl = 1;
+inline constexpr int32_t kShift = 2;
+inline constexpr int32_t kAlt = 4;
+}  // namespace modifier
+
+// Virtual-key codes the pre-translation cares about.
+namespace vk {
+inline constexpr int32_t kTab = 0x09;
+inline constexpr int32_t kEnter = 0x0D;
+inline constexpr int32_t kEscape = 0x1B;
+inline constexpr int32_t kNumpad0 = 0x60;
+inline constexpr int32_t kNumpad9 = 0x69;
+inline constexpr int32_t kSubtract = 0x6D;
+inline constexpr int32_t kDecimal = 0x6E;
+inline constexpr int32_t kDivide = 0x6F;
+}  // namespace vk
+
+// Keypad digits report as the main digits, keypad "-" "." "/" as 189, 190, 191.
+int32_t ReportedKeyCode(int32_t virtual_key);
+
+class Application {
+ public:
+  explicit Application(FrontEnd& front_end);
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Start-up steps up to the loaded window: run directory, catalogue, window, created.
+  void Start(const Text& run_directory);
+  // Runs the message loop and answers the exit code (0 when the window was closed).
+  int Run();
+
+  ControlModel& model() { return *runtime_.model; }
+  bool window_exists() const { return runtime_.model != nullptr; }
+
+  // What the user did. Each answers false when the control takes no input (hidden,
+  // disabled) and nothing happened.
+  bool Click(ControlId control);
+  // The user's edit left this text in the box (the front end's widget already shows it).
+  bool Edited(ControlId box, std::string_view text);
+  // The user replaces the whole text, as typing would (input mode honoured).
+  bool Type(ControlId box, std::string_view text);
+  // A key down through the keyboard pre-translation. Answers whether the key goes on
+  // to the control; nullopt when the control takes no input.
+  std::optional<bool> KeyDown(ControlId control, int32_t virtual_key, int32_t modifiers);
+  bool Select(ControlId combo, int32_t index);
+  bool Slide(ControlId slider, int32_t position);
+  bool Pick(ControlId picker, Colour colour);
+  void Focus(ControlId control, bool got);
+  void TimerTick(ControlId timer);
+  // The user closed the window: timers stop, the window is gone, shutdown runs.
+  void WindowClosed();
+
+ private:
+  void LoadWindow();
+  Control* Interactive(ControlId id);
+
+  Runtime runtime_;
+};

@@ -1,0 +1,15 @@
+#pragma once
+// The fatal run-time error: a box captioned "错误" with the error icon, then the end of
+// the process with exit code -1 (255 as a POSIX exit status).
+#include <cstdint>
+#include <optional>
+
+#include "services/text.h"
+
+[[noreturn]] void FatalRuntimeError(std::optional<int32_t> code, std::optional<Text> message);
+
+// The text of the box: "运行时出错!", the code and the message, each with its label.
+Text FatalErrorText(std::optional<int32_t> code, const std::optional<Text>& message);
+
+// Runs the program's shutdown once: events are suspended for good, the exit routine runs.
+void RunShutdown();

@@ -1,0 +1,34 @@
+#pragma once
+// Runs replay scripts against the program started headless, as the application starts.
+#include <cstdio>
+#include <istream>
+#include <memory>
+#include <string>
+
+#include "platform/headless/headless_front_end.h"
+#include "shell/application.h"
+
+struct ReplayOptions {
+  std::string run_directory;  // UTF-8
+  DateTime start;
+};
+
+class ReplayRunner {
+ public:
+  explicit ReplayRunner(const ReplayOptions& options, std::FILE* out = stdout);
+  // Runs every line; answers the process exit status (0, or 2 after a script error).
+  int Run(std::istream& script);
+  // Runs one line; false after an error (already reported on standard error).
+  bool RunLine(const std::string& line, int number);
+
+ private:
+  bool Execute(const struct ScriptLine& line);
+  void Print(const std::string& utf8);
+
+  std::FILE* out_;
+  HeadlessFrontEnd front_end_;
+  Application application_;
+};
+
+// "YYYY-MM-DD HH:MM:SS" as a date-time; nullopt when malformed.
+std::optional<DateTime> ParseLocalTime(const std::string& text);
