@@ -1,0 +1,32 @@
+#pragma once
+// What the file services ask of the platform, in its own file names: UTF-8 bytes on
+// Linux, UTF-16 on Windows. Program texts cross into those names only here.
+#include <string>
+#include <string_view>
+
+#include "services/text.h"
+
+#ifdef _WIN32
+using NativePath = std::wstring;
+#else
+using NativePath = std::string;
+#endif
+
+NativePath NativePathFromText(std::string_view path);
+Text TextFromNativePath(const NativePath& path);
+
+// The full path of the running executable; empty when the platform cannot tell.
+NativePath ExecutablePath();
+bool ChangeDirectory(const NativePath& directory);
+
+enum class ReadResult { kRead, kMissing, kFailed };
+// kMissing only when nothing stands at the path; a folder there is kFailed.
+ReadResult ReadWholeFile(const NativePath& path, std::string& content);
+// Creates or overwrites the file with exactly `content`.
+bool WriteWholeFile(const NativePath& path, std::string_view content);
+
+#ifndef _WIN32
+// The move for file systems without an atomic no-replace rename: a second name, then
+// the old one dropped. link() refuses an existing target just as the rename would.
+bool MoveByLink(const NativePath& from, const NativePath& to);
+#endif
