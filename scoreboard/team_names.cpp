@@ -1,0 +1,36 @@
+// Team names: a formation from the list below each name, or the default name back.
+#include "scoreboard/board.h"
+#include "shell/handlers.h"
+
+namespace {
+
+void ApplyFormation(ControlId group, ControlId combo) {
+  const int32_t selection = ReadInteger(combo, prop::kSelection);
+  WriteText(group, prop::kCaption, ComboItemText(kMainWindow, combo, selection));
+}
+
+}  // namespace
+
+SCOREBOARD_HANDLER(按钮1_Clicked) {
+  (void)args;
+  ApplyFormation(分组框1, 组合框1);
+  return std::nullopt;
+}
+
+SCOREBOARD_HANDLER(按钮2_Clicked) {
+  (void)args;
+  ApplyFormation(分组框2, 组合框2);
+  return std::nullopt;
+}
+
+SCOREBOARD_HANDLER(按钮18_Clicked) {
+  (void)args;
+  WriteText(分组框1, prop::kCaption, Gb("棒棒糖队"));
+  return std::nullopt;
+}
+
+SCOREBOARD_HANDLER(按钮19_Clicked) {
+  (void)args;
+  WriteText(分组框2, prop::kCaption, Gb("小黄鸭队"));
+  return std::nullopt;
+}
