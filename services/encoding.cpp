@@ -75,16 +75,20 @@ Sequence Utf8SequenceAt(std::string_view in, std::size_t pos) {
     length = 2;
   } else if (InRange(lead, 0xE0, 0xEF)) {
     length = 3;
-    if (lead == 0xE0)
+    if (lead == 0xE0) {
       second_low = 0xA0;
-    if (lead == 0xED)
+    }
+    if (lead == 0xED) {
       second_high = 0x9F;
+    }
   } else if (InRange(lead, 0xF0, 0xF4)) {
     length = 4;
-    if (lead == 0xF0)
+    if (lead == 0xF0) {
       second_low = 0x90;
-    if (lead == 0xF4)
+    }
+    if (lead == 0xF4) {
       second_high = 0x8F;
+    }
   } else {
     return {1, false};
   }
@@ -92,8 +96,9 @@ Sequence Utf8SequenceAt(std::string_view in, std::size_t pos) {
   while (taken < length && pos + taken < in.size()) {
     const unsigned char low = taken == 1 ? second_low : static_cast<unsigned char>(0x80);
     const unsigned char high = taken == 1 ? second_high : static_cast<unsigned char>(0xBF);
-    if (!InRange(ByteAt(in, pos + taken), low, high))
+    if (!InRange(ByteAt(in, pos + taken), low, high)) {
       break;
+    }
     ++taken;
   }
   return {taken, taken == length};
@@ -108,17 +113,20 @@ constexpr UINT kGb18030CodePage = 54936;
 // Appends the conversion of `run`; false (and `out` unchanged) when the platform refuses
 // any of it. Windows converts through UTF-16 and rejects a run as a whole.
 bool ConvertRun(Direction direction, std::string_view run, std::string& out) {
-  if (run.empty())
+  if (run.empty()) {
     return true;
-  if (run.size() > static_cast<std::size_t>(INT_MAX / 4))
+  }
+  if (run.size() > static_cast<std::size_t>(INT_MAX / 4)) {
     return false;
+  }
   const UINT from = direction == Direction::kToUtf8 ? kGb18030CodePage : CP_UTF8;
   const UINT to = direction == Direction::kToUtf8 ? CP_UTF8 : kGb18030CodePage;
   const int in_length = static_cast<int>(run.size());
   const int wide_length =
       MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, run.data(), in_length, nullptr, 0);
-  if (wide_length <= 0)
+  if (wide_length <= 0) {
     return false;
+  }
   std::wstring wide(static_cast<std::size_t>(wide_length), L'\0');
   if (MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, run.data(), in_length, wide.data(),
                           wide_length) != wide_length) {
@@ -126,8 +134,9 @@ bool ConvertRun(Direction direction, std::string_view run, std::string& out) {
   }
   const int out_length =
       WideCharToMultiByte(to, 0, wide.data(), wide_length, nullptr, 0, nullptr, nullptr);
-  if (out_length <= 0)
+  if (out_length <= 0) {
     return false;
+  }
   const std::size_t start = out.size();
   out.resize(start + static_cast<std::size_t>(out_length));
   if (WideCharToMultiByte(to, 0, wide.data(), wide_length, out.data() + start, out_length, nullptr,
@@ -149,8 +158,9 @@ class ThreadConverters {
   ThreadConverters& operator=(const ThreadConverters&) = delete;
   ~ThreadConverters() {
     for (iconv_t& descriptor : descriptors_) {
-      if (descriptor != Closed())
+      if (descriptor != Closed()) {
         iconv_close(descriptor);
+      }
     }
   }
 
@@ -177,14 +187,16 @@ thread_local ThreadConverters converters;
 // Appends the conversion of `run`; false (and `out` unchanged) when the converter refuses
 // any of it.
 bool ConvertRun(Direction direction, std::string_view run, std::string& out) {
-  if (run.empty())
+  if (run.empty()) {
     return true;
+  }
   const iconv_t descriptor = converters.Get(direction);
   if (descriptor == ThreadConverters::Closed()) {
     // Without a converter only ASCII, which both encodings share, can pass.
     for (const char byte : run) {
-      if (static_cast<unsigned char>(byte) >= 0x80)
+      if (static_cast<unsigned char>(byte) >= 0x80) {
         return false;
+      }
     }
     out.append(run);
     return true;
@@ -202,8 +214,9 @@ bool ConvertRun(Direction direction, std::string_view run, std::string& out) {
     std::size_t out_left = out.size() - written;
     const std::size_t result = iconv(descriptor, &in_pointer, &in_left, &out_pointer, &out_left);
     written = static_cast<std::size_t>(out_pointer - out.data());
-    if (result != static_cast<std::size_t>(-1))
+    if (result != static_cast<std::size_t>(-1)) {
       break;
+    }
     if (errno != E2BIG) {
       iconv(descriptor, nullptr, nullptr, nullptr, nullptr);
       out.resize(start);
@@ -250,13 +263,15 @@ std::string Convert(Direction direction, std::string_view in) {
     Sequence sequence;
     while (pos < in.size()) {
       sequence = scan(in, pos);
-      if (!sequence.well_formed)
+      if (!sequence.well_formed) {
         break;
+      }
       pos += sequence.length;
     }
     const std::string_view run = in.substr(run_start, pos - run_start);
-    if (!ConvertRun(direction, run, out))
+    if (!ConvertRun(direction, run, out)) {
       ConvertEach(direction, run, scan, out);
+    }
     if (pos < in.size()) {
       out += '?';
       pos += sequence.length;

@@ -22,8 +22,9 @@ bool FixRunDirectory(Text directory) {
   // An executable at the root leaves "" (Linux) or "C:" (Windows); both name the root
   // only with the separator added ("C:" alone is the drive's current folder).
   Text target = fixed;
-  if (target.empty() || target.back() == ':')
+  if (target.empty() || target.back() == ':') {
     target += kPathSeparator;
+  }
   return ChangeDirectory(NativePathFromText(target));
 }
 
@@ -38,8 +39,9 @@ Text ExecutableDirectory() {
 Text DirectoryOfPath(std::string_view path, char separator) {
   std::size_t last = std::string_view::npos;
   for (std::size_t pos = 0; pos < path.size(); pos += GbCharLength(path, pos)) {
-    if (path[pos] == separator)
+    if (path[pos] == separator) {
       last = pos;
+    }
   }
   if (last == std::string_view::npos)
     return {};
@@ -56,16 +58,18 @@ bool WriteIniItem(std::string_view file, std::string_view section,
         return false;
       case ReadResult::kMissing:
         // Nothing to remove from a file that is not there; only a write creates it.
-        if (!key || !value)
+        if (!key || !value) {
           return true;
+        }
         content.clear();
         break;
       case ReadResult::kRead:
         break;
     }
     const std::optional<std::string> edited = EditIniContent(content, section, key, value);
-    if (!edited)
+    if (!edited) {
       return true;
+    }
     return WriteWholeFile(native, *edited);
   } catch (...) {
     // Services report failure through their result; a handler never sees an exception.

@@ -22,8 +22,9 @@ class Descriptor {
   Descriptor(const Descriptor&) = delete;
   Descriptor& operator=(const Descriptor&) = delete;
   ~Descriptor() {
-    if (fd_ >= 0)
+    if (fd_ >= 0) {
       close(fd_);
+    }
   }
   int get() const { return fd_; }
   // Closing reports the last write errors of some file systems, so writers check it.
@@ -74,13 +75,15 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
 
 bool AnyEntryMatches(const std::string& folder, std::string_view pattern) {
   DIR* directory = opendir(folder.c_str());
-  if (directory == nullptr)
+  if (directory == nullptr) {
     return false;
+  }
   bool found = false;
   while (const dirent* entry = readdir(directory)) {
     const std::string_view name = entry->d_name;
-    if (name == "." || name == "..")
+    if (name == "." || name == "..") {
       continue;
+    }
     if (WildcardMatch(pattern, name)) {
       found = true;
       break;
@@ -120,20 +123,24 @@ bool ChangeDirectory(const NativePath& directory) {
 
 ReadResult ReadWholeFile(const NativePath& path, std::string& content) {
   Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0)
+  if (file.get() < 0) {
     return errno == ENOENT ? ReadResult::kMissing : ReadResult::kFailed;
+  }
   struct stat status {};
-  if (fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
+  if (fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
     return ReadResult::kFailed;
+  }
   content.clear();
   char chunk[16384];
   while (true) {
     const ssize_t got = read(file.get(), chunk, sizeof chunk);
-    if (got == 0)
+    if (got == 0) {
       return ReadResult::kRead;
+    }
     if (got < 0) {
-      if (errno == EINTR)
+      if (errno == EINTR) {
         continue;
+      }
       return ReadResult::kFailed;
     }
     content.append(chunk, static_cast<std::size_t>(got));
@@ -142,14 +149,16 @@ ReadResult ReadWholeFile(const NativePath& path, std::string& content) {
 
 bool WriteWholeFile(const NativePath& path, std::string_view content) {
   Descriptor file(open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-  if (file.get() < 0)
+  if (file.get() < 0) {
     return false;
+  }
   std::size_t done = 0;
   while (done < content.size()) {
     const ssize_t put = write(file.get(), content.data() + done, content.size() - done);
     if (put < 0) {
-      if (errno == EINTR)
+      if (errno == EINTR) {
         continue;
+      }
       return false;
     }
     done += static_cast<std::size_t>(put);
@@ -158,8 +167,9 @@ bool WriteWholeFile(const NativePath& path, std::string_view content) {
 }
 
 bool MoveByLink(const NativePath& from, const NativePath& to) {
-  if (link(from.c_str(), to.c_str()) != 0)
+  if (link(from.c_str(), to.c_str()) != 0) {
     return false;
+  }
   // The file now stands under its new name, which is what the caller asked for; an old
   // name that will not go away leaves a spare name, never a lost file.
   unlink(from.c_str());
@@ -167,8 +177,9 @@ bool MoveByLink(const NativePath& from, const NativePath& to) {
 }
 
 bool FileExists(std::string_view path) {
-  if (path.empty())
+  if (path.empty()) {
     return false;
+  }
   const NativePath native = NativePathFromText(path);
   const std::size_t slash = native.rfind('/');
   const std::string_view last = slash == std::string::npos
@@ -186,8 +197,9 @@ bool FileExists(std::string_view path) {
 
 bool FlushFileToDisk(std::string_view path) {
   Descriptor file(open(NativePathFromText(path).c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0)
+  if (file.get() < 0) {
     return false;
+  }
   return fsync(file.get()) == 0;
 }
 
@@ -198,8 +210,9 @@ bool MoveFileNoReplace(std::string_view from, std::string_view to) {
     return true;
   }
   // Older kernels and some file systems (network, FUSE) do not know the flag.
-  if (errno == EINVAL || errno == ENOSYS || errno == ENOTSUP)
+  if (errno == EINVAL || errno == ENOSYS || errno == ENOTSUP) {
     return MoveByLink(source, target);
+  }
   return false;
 }
 

@@ -25,8 +25,9 @@ class Handle {
   Handle(const Handle&) = delete;
   Handle& operator=(const Handle&) = delete;
   ~Handle() {
-    if (valid())
+    if (valid()) {
       CloseHandle(handle_);
+    }
   }
   bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
   HANDLE get() const { return handle_; }
@@ -99,10 +100,12 @@ ReadResult ReadWholeFile(const NativePath& path, std::string& content) {
   char chunk[16384];
   while (true) {
     DWORD got = 0;
-    if (!ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr))
+    if (!ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr)) {
       return ReadResult::kFailed;
-    if (got == 0)
+    }
+    if (got == 0) {
       return ReadResult::kRead;
+    }
     content.append(chunk, got);
   }
 }
@@ -112,8 +115,9 @@ bool WriteWholeFile(const NativePath& path, std::string_view content) {
   // is hidden or marked as a system file.
   Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid())
+  if (!file.valid()) {
     return false;
+  }
   std::size_t done = 0;
   while (done < content.size()) {
     const std::size_t left = content.size() - done;
@@ -128,12 +132,14 @@ bool WriteWholeFile(const NativePath& path, std::string_view content) {
 }
 
 bool FileExists(std::string_view path) {
-  if (path.empty())
+  if (path.empty()) {
     return false;
+  }
   WIN32_FIND_DATAW found;
   const HANDLE search = FindFirstFileW(NativePathFromText(path).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE)
+  if (search == INVALID_HANDLE_VALUE) {
     return false;
+  }
   FindClose(search);
   return true;
 }

@@ -24,8 +24,9 @@ std::vector<Line> SplitLines(std::string_view content) {
       break;
     }
     std::size_t body_end = newline;
-    if (body_end > start && content[body_end - 1] == '\r')
+    if (body_end > start && content[body_end - 1] == '\r') {
       --body_end;
+    }
     lines.push_back({content.substr(start, body_end - start),
                      content.substr(body_end, newline + 1 - body_end)});
     start = newline + 1;
@@ -48,16 +49,19 @@ char FoldAscii(char c) {
 bool SameName(std::string_view a, std::string_view b) {
   a = TrimBlanks(a);
   b = TrimBlanks(b);
-  if (a.size() != b.size())
+  if (a.size() != b.size()) {
     return false;
+  }
   std::size_t pos = 0;
   while (pos < a.size()) {
     const std::size_t length = GbCharLength(a, pos);
-    if (length != GbCharLength(b, pos))
+    if (length != GbCharLength(b, pos)) {
       return false;
+    }
     if (length == 1) {
-      if (FoldAscii(a[pos]) != FoldAscii(b[pos]))
+      if (FoldAscii(a[pos]) != FoldAscii(b[pos])) {
         return false;
+      }
     } else if (a.substr(pos, length) != b.substr(pos, length)) {
       return false;
     }
@@ -70,11 +74,13 @@ bool SameName(std::string_view a, std::string_view b) {
 // std::nullopt for any other line.
 std::optional<std::string_view> SectionName(std::string_view body) {
   body = TrimBlanks(body);
-  if (body.empty() || body.front() != '[')
+  if (body.empty() || body.front() != '[') {
     return std::nullopt;
+  }
   for (std::size_t pos = 1; pos < body.size(); pos += GbCharLength(body, pos)) {
-    if (body[pos] == ']')
+    if (body[pos] == ']') {
       return body.substr(1, pos - 1);
+    }
   }
   return std::nullopt;
 }
@@ -83,11 +89,13 @@ std::optional<std::string_view> SectionName(std::string_view body) {
 // "=" is never a byte of a multi-byte GB18030 character, so a plain search is exact.
 std::optional<std::string_view> KeyName(std::string_view body) {
   const std::string_view trimmed = TrimBlanks(body);
-  if (trimmed.empty() || trimmed.front() == ';')
+  if (trimmed.empty() || trimmed.front() == ';') {
     return std::nullopt;
+  }
   const std::size_t equals = body.find('=');
-  if (equals == std::string_view::npos)
+  if (equals == std::string_view::npos) {
     return std::nullopt;
+  }
   return body.substr(0, equals);
 }
 
@@ -108,8 +116,9 @@ Layout Analyse(std::string_view content) {
   std::ptrdiff_t current = -1;
   for (std::size_t i = 0; i < layout.lines.size(); ++i) {
     const bool header = SectionName(layout.lines[i].body).has_value();
-    if (header)
+    if (header) {
       current = static_cast<std::ptrdiff_t>(i);
+    }
     layout.is_header.push_back(header);
     layout.section_of.push_back(current);
   }
@@ -118,15 +127,17 @@ Layout Analyse(std::string_view content) {
 
 bool InSection(const Layout& layout, std::size_t line, std::string_view section) {
   const std::ptrdiff_t header = layout.section_of[line];
-  if (header < 0)
+  if (header < 0) {
     return false;
+  }
   return SameName(*SectionName(layout.lines[static_cast<std::size_t>(header)].body), section);
 }
 
 bool IsItemOf(const Layout& layout, std::size_t line, std::string_view section,
               std::string_view key) {
-  if (layout.is_header[line] || !InSection(layout, line, section))
+  if (layout.is_header[line] || !InSection(layout, line, section)) {
     return false;
+  }
   const std::optional<std::string_view> name = KeyName(layout.lines[line].body);
   return name && SameName(*name, key);
 }
@@ -134,8 +145,9 @@ bool IsItemOf(const Layout& layout, std::size_t line, std::string_view section,
 std::string Join(const std::vector<Line>& lines, const std::vector<bool>& keep) {
   std::string out;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (!keep[i])
+    if (!keep[i]) {
       continue;
+    }
     out.append(lines[i].body);
     out.append(lines[i].end);
   }
@@ -153,8 +165,9 @@ std::optional<std::string> RemoveLines(const Layout& layout, std::string_view se
       removed = true;
     }
   }
-  if (!removed)
+  if (!removed) {
     return std::nullopt;
+  }
   return Join(layout.lines, keep);
 }
 
@@ -169,8 +182,9 @@ std::string SetItem(std::string_view content, const Layout& layout, std::string_
   }
   if (header < 0) {
     std::string out(content);
-    if (!out.empty() && out.back() != '\n')
+    if (!out.empty() && out.back() != '\n') {
       out.append(kLineEnd);
+    }
     out.append("[").append(section).append("]").append(kLineEnd);
     out.append(item_line).append(kLineEnd);
     return out;
@@ -186,8 +200,9 @@ std::string SetItem(std::string_view content, const Layout& layout, std::string_
       replace = true;
       break;
     }
-    if (!IsBlank(lines[i].body))
+    if (!IsBlank(lines[i].body)) {
       target = i;
+    }
   }
 
   std::string out;
@@ -212,8 +227,9 @@ std::string SetItem(std::string_view content, const Layout& layout, std::string_
 
 std::size_t GbCharLength(std::string_view text, std::size_t pos) {
   const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
-  if (byte(pos) < 0x81 || byte(pos) == 0xFF || pos + 1 >= text.size())
+  if (byte(pos) < 0x81 || byte(pos) == 0xFF || pos + 1 >= text.size()) {
     return 1;
+  }
   if (pos + 3 < text.size() && byte(pos + 1) >= 0x30 && byte(pos + 1) <= 0x39 &&
       byte(pos + 2) >= 0x81 && byte(pos + 2) <= 0xFE && byte(pos + 3) >= 0x30 &&
       byte(pos + 3) <= 0x39) {
@@ -229,8 +245,9 @@ std::string EscapeIniLineBreaks(std::string_view text) {
     const char c = text[pos];
     if (c == '\r' || c == '\n') {
       out.append("\\n");
-      if (c == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n')
+      if (c == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') {
         ++pos;
+      }
     } else {
       out += c;
     }
@@ -243,11 +260,13 @@ std::optional<std::string> EditIniContent(std::string_view content, std::string_
                                           std::optional<std::string_view> value) {
   const std::string safe_section = EscapeIniLineBreaks(section);
   const Layout layout = Analyse(content);
-  if (!key)
+  if (!key) {
     return RemoveLines(layout, safe_section, std::nullopt);
+  }
   const std::string safe_key = EscapeIniLineBreaks(*key);
-  if (!value)
+  if (!value) {
     return RemoveLines(layout, safe_section, std::string_view(safe_key));
+  }
   const std::string item_line = safe_key + "=" + EscapeIniLineBreaks(*value);
   return SetItem(content, layout, safe_section, safe_key, item_line);
 }

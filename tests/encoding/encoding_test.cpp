@@ -42,13 +42,15 @@ TEST(Encoding, EveryTwoByteGbkCodeRoundTripsByteExact) {
   int failures = 0;
   for (int lead = 0x81; lead <= 0xFE; ++lead) {
     for (int trail = 0x40; trail <= 0xFE; ++trail) {
-      if (trail == 0x7F)
+      if (trail == 0x7F) {
         continue;
+      }
       const std::string gb{static_cast<char>(lead), static_cast<char>(trail)};
       const std::string utf8 = Utf8FromText(gb);
       if (utf8.find('?') != std::string::npos || TextFromUtf8(utf8) != gb) {
-        if (++failures <= 10)
+        if (++failures <= 10) {
           ADD_FAILURE() << std::hex << lead << ' ' << trail;
+        }
       }
     }
   }
@@ -110,10 +112,12 @@ TEST(Encoding, ThreadsConvertIndependently) {
   for (std::size_t t = 0; t < wrong.size(); ++t) {
     threads.emplace_back([&, t] {
       for (int i = 0; i < 2000; ++i) {
-        if (Utf8FromText(gb) != utf8 || TextFromUtf8(utf8) != gb)
+        if (Utf8FromText(gb) != utf8 || TextFromUtf8(utf8) != gb) {
           ++wrong[t];
-        if (Utf8FromText("\x81") != "?")
+        }
+        if (Utf8FromText("\x81") != "?") {
           ++wrong[t];
+        }
       }
     });
   }

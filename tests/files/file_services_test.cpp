@@ -106,8 +106,9 @@ TEST_F(FileServices, IniWriteFailuresReportFalseAndLeaveNoFile) {
 }
 
 TEST_F(FileServices, IniWriteIntoAReadOnlyFolderFails) {
-  if (geteuid() == 0)
+  if (geteuid() == 0) {
     GTEST_SKIP() << "root writes into read-only folders";
+  }
   fs::create_directory(DiskPath("locked"));
   fs::permissions(DiskPath("locked"), fs::perms::owner_read | fs::perms::owner_exec);
   EXPECT_FALSE(WriteIniItem(PathOf("locked/a.ini"), "s", "k", "v"));
@@ -139,6 +140,8 @@ TEST_F(FileServices, FileExistsAnswersForFilesFoldersAndPatterns) {
       {PathOf("??.ini"), false},
       {PathOf("游戏数据保存??.txt"), true},  // "?" is one character, not one byte
       {PathOf("游戏数据保存???.txt"), false},
+      {PathOf("?戏数据保存.txt"), true},  // one three-byte character on disk
+      {PathOf("???戏数据保存.txt"), false},
       {PathOf("游*存*2.t?t"), true},
       {PathOf("[a].ini"), false},  // brackets are no pattern
       {PathOf("missing/*"), false},

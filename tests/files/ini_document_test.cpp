@@ -19,8 +19,9 @@ struct EditCase {
 };
 
 std::optional<std::string_view> View(const std::optional<std::string>& text) {
-  if (!text)
+  if (!text) {
     return std::nullopt;
+  }
   return std::string_view(*text);
 }
 
