@@ -57,10 +57,7 @@ bool WriteIniItem(std::string_view file, std::string_view section,
       case ReadResult::kFailed:
         return false;
       case ReadResult::kMissing:
-        // Nothing to remove from a file that is not there; only a write creates it.
-        if (!key || !value) {
-          return true;
-        }
+        // Created only by a write: removing from no content changes nothing.
         content.clear();
         break;
       case ReadResult::kRead:
