@@ -120,6 +120,7 @@ TEST_F(FileServices, FileExistsAnswersForFilesFoldersAndPatterns) {
   Write(DiskPath("游戏数据保存12.txt"), "x");
   Write(DiskPath("a.ini"), "x");
   fs::create_directory(DiskPath("游戏数据保存3.txt"));  // a folder takes a slot as well
+  fs::create_directory(DiskPath("empty"));
   ASSERT_EQ(symlink("nowhere", DiskPath("dangling").c_str()), 0);
 
   struct Case {
@@ -145,6 +146,7 @@ TEST_F(FileServices, FileExistsAnswersForFilesFoldersAndPatterns) {
       {PathOf("游*存*2.t?t"), true},
       {PathOf("[a].ini"), false},  // brackets are no pattern
       {PathOf("missing/*"), false},
+      {PathOf("empty/*"), false},  // "." and ".." are no match
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(Utf8FromText(c.path));
