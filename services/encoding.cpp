@@ -202,8 +202,8 @@ bool ConvertRun(Direction direction, std::string_view run, std::string& out) {
     return true;
   }
   const std::size_t start = out.size();
-  // GB18030 never takes more than twice the bytes of its UTF-8 form, nor UTF-8 more
-  // than twice (well, 3/2) the GB18030 form; start there and grow if needed.
+  // Neither direction more than doubles the bytes (U+0080 is two bytes in UTF-8, four
+  // in GB18030), so one pass usually fits; a short buffer is grown all the same.
   out.resize(start + run.size() * 2 + 16);
   // iconv's interface is not const-correct; it never writes through the input pointer.
   char* in_pointer = const_cast<char*>(run.data());
