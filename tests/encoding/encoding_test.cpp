@@ -14,7 +14,7 @@ using namespace std::string_literals;
 // Expected bytes come from the published GBK / GB18030 code tables.
 TEST(Encoding, SystemTextsConvertToTheirTableBytesAndBack) {
   struct Case {
-    std::string_view utf8;
+    std::string utf8;
     std::string gb;
   };
   const Case cases[] = {
@@ -32,7 +32,7 @@ TEST(Encoding, SystemTextsConvertToTheirTableBytesAndBack) {
       {"a\0b"s, "a\0b"s},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.utf8));
+    SCOPED_TRACE(c.utf8);
     EXPECT_EQ(TextFromUtf8(c.utf8), c.gb);
     EXPECT_EQ(Utf8FromText(c.gb), c.utf8);
   }
