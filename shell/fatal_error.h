@@ -1,6 +1,7 @@
 #pragma once
 // The fatal run-time error: a box captioned "错误" with the error icon, then the end of
 // the process with exit code -1 (255 as a POSIX exit status).
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -13,3 +14,6 @@ Text FatalErrorText(std::optional<int32_t> code, const std::optional<Text>& mess
 
 // Runs the program's shutdown once: events are suspended for good, the exit routine runs.
 void RunShutdown();
+
+// Out of memory: "分配 N 字节内存失败!" with the requested byte count.
+[[noreturn]] void FatalAllocationFailure(std::size_t bytes);

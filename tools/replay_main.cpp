@@ -51,13 +51,16 @@ int main(int argc, char** argv) {
     options.run_directory.pop_back();
   options.start = start ? *start : CurrentDateTime();
 
-  ReplayRunner runner(options);
-  if (script_path == nullptr || std::strcmp(script_path, "-") == 0)
-    return runner.Run(std::cin);
-  std::ifstream script(script_path, std::ios::binary);
-  if (!script) {
-    std::fprintf(stderr, "error: cannot read %s\n", script_path);
-    return 2;
+  // The script is opened before start-up, which makes the run directory current.
+  std::ifstream file;
+  const bool from_stdin = script_path == nullptr || std::strcmp(script_path, "-") == 0;
+  if (!from_stdin) {
+    file.open(script_path, std::ios::binary);
+    if (!file) {
+      std::fprintf(stderr, "error: cannot read %s\n", script_path);
+      return 2;
+    }
   }
-  return runner.Run(script);
+  ReplayRunner runner(options);
+  return runner.Run(from_stdin ? std::cin : file);
 }

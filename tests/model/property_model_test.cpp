@@ -1,0 +1,217 @@
+// The property model's promises that the handlers build on: a content write raises its
+// event once and synchronously, events stay quiet while the window is built, timers
+// follow their interval, and out-of-range values are clamped rather than refused.
+#include <algorithm>
+
+#include "services/message_services.h"
+#include "shell/dispatcher.h"
+#include "shell/fatal_error.h"
+#include "support/board_fixture.h"
+
+namespace {
+
+using PropertyModelTest = BoardTest;
+
+int CountChanges(const HeadlessFrontEnd& fe, ControlId control, Aspect aspect) {
+  return static_cast<int>(std::count(fe.changes.begin(), fe.changes.end(),
+                                     std::pair<ControlId, Aspect>{control, aspect}));
+}
+
+TEST_F(PropertyModelTest, ConstructionRaisesNothingAndStartUpWritesNoContent) {
+  // Had any content-changed handler run during construction or start-up, the
+  // difference box would have been rewritten and the fee box filled.
+  EXPECT_EQ(Shown(编辑框13), "");
+  EXPECT_EQ(Colour(编辑框9), "#0000ff");
+  EXPECT_EQ(ReadInteger(编辑框13, prop::kVisible), 1);
+  EXPECT_EQ(ReadInteger(编辑框7, prop::kDisabled), 1);
+  EXPECT_EQ(ReadInteger(编辑框9, prop::kDisabled), 0);
+  EXPECT_EQ(ReadInteger(列表框1, prop::kVisible), 0);
+  EXPECT_EQ(ReadInteger(时钟2, prop::kInterval), 50);
+}
+
+TEST_F(PropertyModelTest, EveryContentWriteRaisesItsEventExactlyOnce) {
+  front_end_->record_changes = true;
+  for (int round = 1; round <= 3; ++round) {
+    WriteText(编辑框9, prop::kContent, "7");  // the same text again each round
+    EXPECT_EQ(CountChanges(*front_end_, 编辑框11, Aspect::Caption), round);
+  }
+  EXPECT_EQ(Shown(编辑框11), "7");
+}
+
+TEST_F(PropertyModelTest, NestedWritesCompleteBeforeTheOuterWriteReturns) {
+  // The total's handler writes the fee inside the write of the total.
+  WriteText(编辑框12, prop::kContent, "30000");
+  EXPECT_EQ(Shown(编辑框13), "244");
+}
+
+TEST_F(PropertyModelTest, SuspendedEventsReachNoHandler) {
+  {
+    SuspendEvents quiet;
+    WriteText(编辑框9, prop::kContent, "9");
+  }
+  EXPECT_EQ(Shown(编辑框9), "9");
+  EXPECT_EQ(Shown(编辑框11), "0");
+}
+
+TEST_F(PropertyModelTest, TimerIntervalRules) {
+  // 时钟2 runs at 50 ms from start-up: writing 50 again keeps its phase.
+  front_end_->Advance(30);
+  WriteInteger(时钟2, prop::kInterval, 50);
+  front_end_->Advance(20);
+  EXPECT_EQ(ReadInteger(进度条1, prop::kProgressPosition), 1);
+
+  // A new value restarts the period from now.
+  front_end_->Advance(30);
+  WriteInteger(时钟2, prop::kInterval, 40);
+  front_end_->Advance(39);
+  EXPECT_EQ(ReadInteger(进度条1, prop::kProgressPosition), 1);
+  front_end_->Advance(1);
+  EXPECT_EQ(ReadInteger(进度条1, prop::kProgressPosition), 2);
+
+  // 0 stops; negative counts as 0; a later value starts a fresh period.
+  WriteInteger(时钟2, prop::kInterval, -5);
+  EXPECT_EQ(ReadInteger(时钟2, prop::kInterval), 0);
+  front_end_->Advance(1000);
+  EXPECT_EQ(ReadInteger(进度条1, prop::kProgressPosition), 2);
+  WriteInteger(时钟2, prop::kInterval, 1);  // ticks at the 10 ms minimum
+  front_end_->Advance(100);
+  EXPECT_EQ(ReadInteger(进度条1, prop::kProgressPosition), 12);
+}
+
+TEST_F(PropertyModelTest, ClampsAndRangesOfStoredValues) {
+  struct Case {
+    int32_t written;
+    int32_t read;
+  };
+  for (const Case c : {Case{51, 51}, Case{-3, 0}, Case{40000, 32767}, Case{100, 100}}) {
+    WriteInteger(进度条1, prop::kProgressPosition, c.written);
+    EXPECT_EQ(ReadInteger(进度条1, prop::kProgressPosition), c.read) << c.written;
+  }
+  for (const Case c : {Case{5, 11}, Case{20, 20}, Case{31, 30}}) {
+    ASSERT_TRUE(app_->Slide(滑块条1, c.written));
+    EXPECT_EQ(ReadInteger(滑块条1, prop::kSliderPosition), c.read) << c.written;
+  }
+}
+
+TEST_F(PropertyModelTest, FontSizeFollowsTheHeightRule) {
+  // 14 px of the form reads as 11 points at 96 dpi (MulDiv rounds half away from zero).
+  EXPECT_EQ(ReadInteger(编辑框1, prop::kFont, prop::kFontSize), 11);
+  EXPECT_EQ(ReadInteger(编辑框3, prop::kFont, prop::kFontSize), 9);  // the GUI font
+  const int32_t line_height = ReadInteger(编辑框1, prop::kHeight);
+  WriteInteger(编辑框1, prop::kFont, 30, prop::kFontSize);
+  EXPECT_EQ(ReadInteger(编辑框1, prop::kFont, prop::kFontSize), 30);
+  EXPECT_EQ(ReadInteger(编辑框1, prop::kHeight), line_height);  // multi-line keeps its size
+
+  const int32_t quantity_height = ReadInteger(编辑框3, prop::kHeight);  // 24 px
+  WriteInteger(编辑框3, prop::kFont, 30, prop::kFontSize);
+  EXPECT_GT(ReadInteger(编辑框3, prop::kHeight), quantity_height);  // a single line grows
+  WriteInteger(编辑框3, prop::kFont, 8, prop::kFontSize);
+  EXPECT_GT(ReadInteger(编辑框3, prop::kHeight), quantity_height);  // and never shrinks
+  WriteInteger(编辑框3, prop::kFont, -4, prop::kFontSize);
+  EXPECT_EQ(ReadInteger(编辑框3, prop::kFont, prop::kFontSize), 9);  // the default height
+}
+
+TEST_F(PropertyModelTest, ComboItemTextOutsideTheListIsEmpty) {
+  struct Case {
+    int32_t index;
+    const char* text;
+  };
+  for (const Case c : {Case{-1, ""}, Case{0, "棒棒糖队"}, Case{2, "没人救等死"}, Case{3, ""}})
+    EXPECT_EQ(Utf8FromText(ComboItemText(kMainWindow, 组合框2, c.index)), c.text) << c.index;
+}
+
+TEST_F(PropertyModelTest, DisabledAndHiddenControlsTakeNoInput) {
+  EXPECT_FALSE(app_->Click(编辑框7));  // disabled until "开启"
+  EXPECT_FALSE(app_->Click(按钮42));   // inactive for good
+  WriteLogical(按钮9, prop::kDisabled, true);
+  Type(编辑框3, "2");
+  EXPECT_FALSE(app_->Click(按钮9));
+  EXPECT_EQ(Shown(编辑框9), "0");
+  EXPECT_EQ(Shown(编辑框3), "2");  // disabling keeps the stored content
+  WriteLogical(按钮9, prop::kDisabled, false);
+  EXPECT_TRUE(app_->Click(按钮9));
+  EXPECT_EQ(Shown(编辑框9), "376");
+}
+
+TEST_F(PropertyModelTest, InputModesOfTyping) {
+  struct Case {
+    ControlId box;
+    const char* typed;
+    const char* kept;
+    bool accepted;
+  };
+  const Case cases[] = {
+      {编辑框3, "1a2-3.5", "12-35", true},      // whole numbers
+      {编辑框5, "１２abc", "", true},           // full-width digits are not typed digits
+      {编辑框1, "甲\r\n乙", "甲\r\n乙", true},  // free text keeps line breaks
+      {编辑框9, "5", "0", false},               // read-only
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(app_->Type(c.box, TextFromUtf8(c.typed)), c.accepted) << c.typed;
+    EXPECT_EQ(Shown(c.box), c.kept) << c.typed;
+  }
+}
+
+TEST_F(PropertyModelTest, KeyDownResultsAndKeypadCodes) {
+  EXPECT_EQ(ReportedKeyCode(0x60), 48);
+  EXPECT_EQ(ReportedKeyCode(0x69), 57);
+  EXPECT_EQ(ReportedKeyCode(0x6D), 189);
+  EXPECT_EQ(ReportedKeyCode(0x6E), 190);
+  EXPECT_EQ(ReportedKeyCode(0x6F), 191);
+  EXPECT_EQ(ReportedKeyCode(13), 13);
+
+  Type(编辑框5, "25");
+  EXPECT_EQ(app_->KeyDown(编辑框5, 'A', 0), std::optional<bool>(true));  // not Enter
+  EXPECT_EQ(Shown(编辑框9), "0");
+  EXPECT_EQ(app_->KeyDown(编辑框5, 13, modifier::kShift), std::optional<bool>(false));
+  EXPECT_EQ(Shown(编辑框9), "25");
+  EXPECT_EQ(app_->KeyDown(编辑框3, 13, 0), std::optional<bool>(true));  // unbound
+  EXPECT_EQ(app_->KeyDown(按钮42, 13, 0), std::nullopt);                // takes no input
+}
+
+TEST_F(PropertyModelTest, MessageBoxAndLaunchMapping) {
+  struct Case {
+    std::optional<int32_t> style;
+    int32_t platform;
+  };
+  for (const Case c : {Case{std::nullopt, 1}, Case{0, 0}, Case{-9, 0}, Case{1, 0}, Case{3, 2},
+                       Case{5, 4}, Case{6, 6}, Case{7, 6}, Case{262144, 6}})
+    EXPECT_EQ(ShowWindowValue(c.style), c.platform);
+
+  front_end_->message_box_answer = 6;  // IDYES
+  EXPECT_EQ(ShowMessageBox(Logical{true}), 5);
+  EXPECT_EQ(shown_.back(), "message: 信息：: 真");
+  front_end_->message_box_answer = 99;
+  EXPECT_EQ(ShowMessageBox(2.5, 0, Gb("标题")), 0);
+  EXPECT_EQ(shown_.back(), "message: 标题: 2.5");
+  EXPECT_FALSE(RunProgram(""));
+}
+
+using PropertyModelDeathTest = BoardTest;
+
+TEST_F(PropertyModelDeathTest, FatalRunTimeErrorsShowTheirTextAndExitMinusOne) {
+  EXPECT_EQ(Utf8FromText(FatalErrorText(7, Gb("坏了"))),
+            "运行时出错!\r\n\r\n错误代码：7\r\n\r\n错误信息：坏了\r\n");
+  EXPECT_EXIT(RaiseEvent(kMainWindow, 0x16019999u, 0), ::testing::ExitedWithCode(255), "");
+  EXPECT_EXIT(RaiseEvent(0x52010002u, 编辑框9, 0), ::testing::ExitedWithCode(255), "");
+  EXPECT_EXIT(RaiseEvent(kMainWindow, 通用对话框1, 0), ::testing::ExitedWithCode(255), "");
+  EXPECT_EXIT(ReadProperty(kMainWindow, 编辑框9, 29), ::testing::ExitedWithCode(255), "");
+}
+
+}  // namespace
+
+namespace {
+
+#if !defined(__SANITIZE_ADDRESS__)
+TEST(AllocationDeathTest, RunningOutOfMemoryIsTheFatalErrorWithTheByteCount) {
+  // Nothing can hold 2^62 bytes; the request must end the process, not throw.
+  EXPECT_EXIT(
+      {
+        void* volatile block = ::operator new (std::size_t{1} << 62);
+        ::operator delete(block);
+      },
+      ::testing::ExitedWithCode(255), "分配 4611686018427387904 字节内存失败!");
+}
+#endif
+
+}  // namespace
