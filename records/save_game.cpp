@@ -95,8 +95,10 @@ SCOREBOARD_HANDLER(超级按钮1_Clicked) {
   }
   // Another copy of the program may take the slot meanwhile: never replace, move on.
   while (slot != kNoSlot) {
-    if (MoveFileNoReplace(temporary, SlotPath(slot)))
+    if (MoveFileNoReplace(temporary, SlotPath(slot))) {
+      FlushFileToDisk(GetRunDirectory());  // the new name, too, should survive a power cut
       return std::nullopt;
+    }
     if (!FileExists(SlotPath(slot)))
       break;  // the move failed for another reason
     slot = FirstFreeSlot(slot + 1);
