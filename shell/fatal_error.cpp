@@ -15,6 +15,8 @@ Text FatalErrorText(std::optional<int32_t> code, const std::optional<Text>& mess
   return text;
 }
 
+Text FatalErrorCaption() { return Gb("错误"); }
+
 void RunShutdown() {
   if (!HasRuntime())
     return;

@@ -12,6 +12,9 @@
 // The text of the box: "运行时出错!", the code and the message, each with its label.
 Text FatalErrorText(std::optional<int32_t> code, const std::optional<Text>& message);
 
+// The caption of the fatal error's box; front ends show it with the error icon.
+Text FatalErrorCaption();
+
 // Runs the program's shutdown once: events are suspended for good, the exit routine runs.
 void RunShutdown();
 
