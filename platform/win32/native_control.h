@@ -1,0 +1,60 @@
+#pragma once
+// One control of the window as the Win32 front end holds it: the model it mirrors and
+// the native window that shows it. Each kind's creation and drawing lives in its own file.
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+
+// The core's MulDiv has the platform's signature and meaning; the platform's declaration
+// (dllimport, C linkage) comes first and wins, which GCC reports as an attribute clash.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wattributes"
+#include "services/control_model.h"
+#pragma GCC diagnostic pop
+
+struct PictureDib;
+
+struct NativeControl {
+  const Control* model = nullptr;  // points into the ControlModel, which never moves
+  HWND hwnd = nullptr;
+  HFONT font = nullptr;  // owned when the control has a font of its own, else the stock font
+  bool muted = false;    // the program is setting an EditBox's text: no user edit to report
+  bool hot = false;      // the mouse is over a SuperBtn
+  const PictureDib* picture = nullptr;  // a picture button's face
+};
+
+// Private messages. A transparent label asks the top-level window to paint the part of
+// the background picture under it: wParam = HDC, lParam = RECT* in the window's client.
+inline constexpr UINT kPaintBackgroundMessage = WM_APP + 1;
+
+// Creation, all hidden at the control's rectangle; the front end shows them afterwards.
+HWND CreateEditBox(const Control& c, HWND parent, NativeControl& native);
+HWND CreateButtonKind(const Control& c, HWND parent, NativeControl& native);
+HWND CreateLabelKind(const Control& c, HWND parent, NativeControl& native);
+HWND CreateListKind(const Control& c, HWND parent);
+HWND CreateBarKind(const Control& c, HWND parent);
+
+// Owner-drawn faces.
+void DrawSuperButton(const NativeControl& native, const DRAWITEMSTRUCT& item);
+void DrawPictureButton(const NativeControl& native, const DRAWITEMSTRUCT& item);
+void DrawPickerButton(const NativeControl& native, const DRAWITEMSTRUCT& item);
+
+// The colour picker's pop-up: 32 named cells and "其它颜色..." for the system dialog.
+// `picked` runs after the pop-up is gone, only when the user chose a colour.
+void OpenPalette(HWND picker, HWND owner, Colour current, std::function<void(Colour)> picked);
+
+// A group box parents its members, so their notices reach it first: it hands them on.
+void ForwardNoticesToTopLevel(HWND group_box);
+
+// Window styles of the catalogue's border styles.
+DWORD BorderStyle(int32_t border);
+DWORD BorderExStyle(int32_t border);
+
+// A catalogue colour as drawn: the default colour takes the given system colour.
+COLORREF ShownColour(Colour colour, int system_colour);
+
+// Applies the control's font: its own (GB2312 character set) or the stock GUI font.
+// Returns the font now owned by the control (nullptr for the stock font).
+HFONT MakeFont(const Font& font);
+HFONT FontOf(const NativeControl& native);

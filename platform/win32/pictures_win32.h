@@ -1,0 +1,21 @@
+#pragma once
+// The catalogue's pictures as device-independent bitmaps, decoded once on first use.
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+struct PictureDib {
+  BITMAPINFO info{};
+  std::vector<uint8_t> bits;  // 24-bit BGR rows, top down, each padded to 4 bytes
+  int width = 0;
+  int height = 0;
+};
+
+// nullptr when the build carries no pictures or the named one does not decode.
+const PictureDib* FindPicture(const char* name);
+
+// At its own size, centred in `area` and clipped to it.
+void DrawPictureCentred(HDC dc, const RECT& area, const PictureDib& picture);
+// Stretched over the whole of `area`.
+void DrawPictureStretched(HDC dc, const RECT& area, const PictureDib& picture);

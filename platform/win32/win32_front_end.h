@@ -1,0 +1,74 @@
+#pragma once
+// The Windows front end: the window and its native controls mirror the ControlModel,
+// and every user action goes to the Application.
+#include <windows.h>
+// The interface's own names, not the platform's A/W macros.
+#undef CreateWindow
+#undef MessageBox
+
+#include <map>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/front_end.h"
+#include "platform/win32/native_control.h"
+
+class Application;
+struct PictureDib;
+
+class Win32FrontEnd : public FrontEnd {
+ public:
+  Win32FrontEnd();
+  ~Win32FrontEnd() override;
+  Win32FrontEnd(const Win32FrontEnd&) = delete;
+  Win32FrontEnd& operator=(const Win32FrontEnd&) = delete;
+
+  void Attach(Application& application) { application_ = &application; }
+
+  void CreateWindow(const ControlModel& model) override;
+  void Changed(ControlId control, Aspect aspect) override;
+  void StartTimer(ControlId timer, int32_t period_ms) override;
+  void StopTimer(ControlId timer) override;
+  int32_t MessageBox(const Text& text, const Text& caption, uint32_t flags) override;
+  bool LaunchProgram(const Text& command_line, int32_t show_window, bool wait) override;
+  void ShowFatalError(const Text& text) override;
+  void RunMessageLoop() override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+
+  void CreateControls();
+  void FixStacking();
+  void MakeBackground();
+  void PaintBackground(HDC dc, const RECT& area);
+  void Command(NativeControl& native, UINT code);
+  LRESULT ControlColour(HDC dc, const NativeControl& native);
+  HBRUSH Brush(COLORREF colour);
+
+  NativeControl* FromWindow(HWND hwnd);
+  NativeControl* Native(ControlId id);
+  // The control that owns a window (a combo box's inner parts included).
+  NativeControl* ControlOfWindow(HWND hwnd);
+
+  // Keyboard pre-translation; true when the message was consumed or dropped.
+  bool PreTranslate(const MSG& message);
+  bool MoveTabFocus(bool backwards);
+  bool MoveRadioFocus(const NativeControl& radio, bool backwards);
+  void ReportFocusChange();
+
+  Application* application_ = nullptr;
+  const ControlModel* model_ = nullptr;
+  HWND window_ = nullptr;
+  std::vector<std::unique_ptr<NativeControl>> controls_;  // catalogue order
+  std::unordered_map<HWND, NativeControl*> by_window_;
+  std::unordered_map<ControlId, NativeControl*> by_id_;
+  std::map<ControlId, UINT_PTR> timer_ids_;
+  std::map<UINT_PTR, ControlId> timers_by_id_;
+  std::map<COLORREF, HBRUSH> brushes_;
+  const PictureDib* background_ = nullptr;
+  HBITMAP background_cache_ = nullptr;  // the picture stretched to the client area
+  HWND last_focus_ = nullptr;
+  HWND focus_to_restore_ = nullptr;
+};
