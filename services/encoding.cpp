@@ -109,6 +109,14 @@ enum class Direction { kToUtf8, kToGb };
 #ifdef _WIN32
 
 constexpr UINT kGb18030CodePage = 54936;
+constexpr UINT kGbkCodePage = 936;
+
+// Wine has no table for GB18030; GBK, which it extends, still carries every character
+// GBK has, and the four-byte forms then come out as "?" like any other refused sequence.
+UINT ProgramCodePage() {
+  static const UINT code_page = IsValidCodePage(kGb18030CodePage) ? kGb18030CodePage : kGbkCodePage;
+  return code_page;
+}
 
 // Appends the conversion of `run`; false (and `out` unchanged) when the platform refuses
 // any of it. Windows converts through UTF-16 and rejects a run as a whole.
@@ -119,8 +127,8 @@ bool ConvertRun(Direction direction, std::string_view run, std::string& out) {
   if (run.size() > static_cast<std::size_t>(INT_MAX / 4)) {
     return false;
   }
-  const UINT from = direction == Direction::kToUtf8 ? kGb18030CodePage : CP_UTF8;
-  const UINT to = direction == Direction::kToUtf8 ? CP_UTF8 : kGb18030CodePage;
+  const UINT from = direction == Direction::kToUtf8 ? ProgramCodePage() : CP_UTF8;
+  const UINT to = direction == Direction::kToUtf8 ? CP_UTF8 : ProgramCodePage();
   const int in_length = static_cast<int>(run.size());
   const int wide_length =
       MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, run.data(), in_length, nullptr, 0);
