@@ -1,0 +1,151 @@
+// Colour pickers: a button showing the current colour. Clicking it opens a palette of
+// 32 named cells and a button for any other colour; a choice becomes the current colour.
+#include "platform/fltk/fltk_draw.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Color_Chooser.H>
+#include <FL/Fl_Menu_Window.H>
+
+#include <optional>
+
+#include "platform/fltk/button_base.h"
+#include "platform/fltk/views.h"
+
+namespace {
+
+struct NamedColour {
+  const char* name;  // shown as the cell's tooltip
+  uint32_t rgb;      // #rrggbb
+};
+
+// In cell order: the first eight cells form the first column, and so on.
+constexpr NamedColour kPalette[32] = {
+    {"黑色", 0x000000}, {"藏青", 0x000080}, {"墨绿", 0x008000}, {"深青", 0x008080},
+    {"红褐", 0x800000}, {"紫红", 0x800080}, {"褐绿", 0x808000}, {"浅灰", 0xC0C0C0},
+    {"灰色", 0x808080}, {"蓝色", 0x0000FF}, {"绿色", 0x00FF00}, {"艳青", 0x00FFFF},
+    {"红色", 0xFF0000}, {"品红", 0xFF00FF}, {"黄色", 0xFFFF00}, {"白色", 0xFFFFFF},
+    {"蓝灰", 0x8080FF}, {"藏蓝", 0x5830E0}, {"嫩绿", 0x80E000}, {"青绿", 0x00E080},
+    {"黄褐", 0xC06000}, {"粉红", 0xFFA8FF}, {"嫩黄", 0xD8D800}, {"银白", 0xECECEC},
+    {"紫色", 0x9000FF}, {"天蓝", 0x0088FF}, {"灰绿", 0x80A080}, {"青蓝", 0x0060C0},
+    {"橙黄", 0xFF8000}, {"桃红", 0xFF5080}, {"芙红", 0xFF80C0}, {"深灰", 0x606060},
+};
+constexpr int kCell = 18;
+constexpr int kRows = 8;
+constexpr int kColumns = 4;
+constexpr int kPad = 4;
+constexpr int kMoreHeight = 22;
+
+Colour FromRgb(uint32_t rgb) {
+  return Rgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+class Cell : public Fl_Button {
+ public:
+  Cell(int x, int y, const NamedColour& colour, std::optional<Colour>& chosen)
+      : Fl_Button(x, y, kCell, kCell), colour_(FromRgb(colour.rgb)), chosen_(chosen) {
+    tooltip(colour.name);
+    box(FL_THIN_DOWN_BOX);
+    color(FlColour(colour_, FL_BLACK));
+    callback(Chosen, this);
+  }
+
+ private:
+  static void Chosen(Fl_Widget* widget, void* data) {
+    auto* self = static_cast<Cell*>(data);
+    self->chosen_ = self->colour_;
+    widget->window()->hide();
+  }
+  Colour colour_;
+  std::optional<Colour>& chosen_;
+};
+
+// The pop-up palette; it closes on a choice, on Escape or on a click elsewhere.
+class Palette : public Fl_Menu_Window {
+ public:
+  Palette(int x, int y)
+      : Fl_Menu_Window(x, y, kPad * 2 + kColumns * kCell, kPad * 3 + kRows * kCell + kMoreHeight) {
+    for (int cell = 0; cell < 32; ++cell) {
+      const int column = cell / kRows, row = cell % kRows;
+      new Cell(kPad + column * kCell, kPad + row * kCell, kPalette[cell], chosen);
+    }
+    auto* more =
+        new Fl_Button(kPad, kPad * 2 + kRows * kCell, w() - 2 * kPad, kMoreHeight, "其它颜色...");
+    more->labelsize(12);
+    more->callback(More, this);
+    end();
+    box(FL_UP_BOX);
+    clear_border();
+    set_modal();
+  }
+  int handle(int event) override {
+    if (event == FL_PUSH &&
+        (Fl::event_x() < 0 || Fl::event_y() < 0 || Fl::event_x() >= w() || Fl::event_y() >= h())) {
+      hide();
+      return 1;
+    }
+    if (event == FL_KEYBOARD && Fl::event_key() == FL_Escape) {
+      hide();
+      return 1;
+    }
+    return Fl_Menu_Window::handle(event);
+  }
+
+  std::optional<Colour> chosen;
+  bool more_colours = false;
+
+ private:
+  static void More(Fl_Widget*, void* data) {
+    auto* self = static_cast<Palette*>(data);
+    self->more_colours = true;
+    self->hide();
+  }
+};
+
+class ColourPickerView : public ButtonBase {
+ public:
+  ColourPickerView(FltkFrontEnd& owner, const Control& c) : ButtonBase(owner, c) {
+    callback(Open, this);
+  }
+
+  void draw() override {
+    draw_box(Face(), kButtonFace);
+    const int inset = 4 + (value() != 0 ? 1 : 0);
+    const Fl_Color swatch = FlColour(control().picked_colour, FL_BLACK);
+    fl_rectf(x() + inset, y() + inset - 1, w() - 8, h() - 7,
+             active_r() ? swatch : fl_inactive(swatch));
+    fl_color(active_r() ? FL_DARK3 : fl_inactive(FL_DARK3));
+    fl_rect(x() + inset, y() + inset - 1, w() - 8, h() - 7);
+    if (Fl::focus() == this)
+      draw_focus();
+  }
+
+ private:
+  static void Open(Fl_Widget*, void* data) {
+    auto* self = static_cast<ColourPickerView*>(data);
+    if (!self->active_r())
+      return;
+    Fl_Window* top = self->window();
+    Palette palette(top->x_root() + self->x(), top->y_root() + self->y() + self->h());
+    palette.show();
+    Fl::grab(&palette);
+    while (palette.shown()) Fl::wait();
+    Fl::grab(nullptr);
+    std::optional<Colour> chosen = palette.chosen;
+    if (palette.more_colours) {
+      const Colour now = self->control().picked_colour & 0xFFFFFFu;
+      uchar r = static_cast<uchar>(now & 0xFF), g = static_cast<uchar>((now >> 8) & 0xFF),
+            b = static_cast<uchar>((now >> 16) & 0xFF);
+      if (fl_color_chooser("其它颜色", r, g, b, 1) != 0)
+        chosen = Rgb(r, g, b);
+    }
+    if (chosen)
+      self->app().Pick(self->id(), *chosen);
+  }
+};
+
+}  // namespace
+
+ControlView* MakeColourPicker(FltkFrontEnd& owner, const Control& control) {
+  return new ColourPickerView(owner, control);
+}

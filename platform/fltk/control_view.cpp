@@ -1,0 +1,141 @@
+#include "platform/fltk/fltk_draw.h"
+
+#include "platform/fltk/control_view.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Window.H>
+
+#include "platform/fltk/fltk_front_end.h"
+#include "platform/fltk/keys.h"
+#include "shell/application.h"
+
+const Control& ControlView::control() const {
+  return *owner_.model().Find(id_);
+}
+
+Application& ControlView::app() const {
+  return owner_.app();
+}
+
+void ControlView::Refresh(Aspect aspect) {
+  const Control& c = control();
+  Fl_Widget& w = widget();
+  switch (aspect) {
+    case Aspect::Visible:
+      if (c.visible)
+        w.show();
+      else
+        w.hide();
+      break;
+    case Aspect::Disabled:
+      if (c.disabled)
+        w.deactivate();
+      else
+        w.activate();
+      break;
+    case Aspect::Geometry: {
+      const Rect r = WindowRect(owner_.model(), c);
+      if (w.window() != nullptr)
+        w.window()->damage(FL_DAMAGE_ALL, w.x(), w.y(), w.w(), w.h());
+      w.resize(r.left, r.top, r.width, r.height);
+      break;
+    }
+    default:
+      ShowAspect(aspect);
+      break;
+  }
+  Invalidate();
+}
+
+void ControlView::RefreshAll() {
+  for (Aspect aspect : {Aspect::Geometry, Aspect::Caption, Aspect::TextColour, Aspect::Font,
+                        Aspect::Selection, Aspect::Position, Aspect::PickedColour, Aspect::Checked,
+                        Aspect::Disabled, Aspect::Visible}) {
+    Refresh(aspect);
+  }
+}
+
+void ControlView::Invalidate() {
+  Fl_Widget& w = widget();
+  const Fl_Window* window = w.window();
+  // The state boxes beyond the right edge change a hundred times a second with the
+  // clock; drawing them would cost time and show nothing.
+  if (window != nullptr && (w.x() >= window->w() || w.y() >= window->h()))
+    return;
+  w.redraw();
+}
+
+bool ControlView::PreHandle(int event) {
+  switch (event) {
+    case FL_FOCUS:
+      app().Focus(id_, true);
+      return false;
+    case FL_UNFOCUS:
+      app().Focus(id_, false);
+      return false;
+    case FL_KEYBOARD: {
+      const int key = Fl::event_key();
+      if (key == FL_Tab && (Fl::event_state() & (FL_CTRL | FL_ALT)) == 0) {
+        owner_.MoveFocus(id_, (Fl::event_state() & FL_SHIFT) != 0);
+        return true;  // a key the window takes raises no event
+      }
+      const int32_t virtual_key = VirtualKeyOf(key);
+      if (virtual_key == 0)
+        return false;  // input-method text and keys without a code go straight on
+      const auto goes_on = app().KeyDown(id_, virtual_key, ModifiersOf(Fl::event_state(), key));
+      return goes_on.has_value() && !*goes_on;
+    }
+    default:
+      return false;
+  }
+}
+
+Fl_Color FlColour(Colour colour, Fl_Color fallback) {
+  if (colour == kDefaultColour)
+    return fallback;
+  return fl_rgb_color(static_cast<uchar>(colour & 0xFF), static_cast<uchar>((colour >> 8) & 0xFF),
+                      static_cast<uchar>((colour >> 16) & 0xFF));
+}
+
+Fl_Boxtype BorderBox(int32_t border_style, bool filled) {
+  switch (border_style) {
+    case border::kSunken:
+    case border::kSunkenFrame:
+      return filled ? FL_DOWN_BOX : FL_DOWN_FRAME;
+    case border::kRaised:
+      return filled ? FL_UP_BOX : FL_UP_FRAME;
+    case border::kShallowSunken:
+      return filled ? FL_THIN_DOWN_BOX : FL_THIN_DOWN_FRAME;
+    case border::kSingleLine:
+      return filled ? FL_BORDER_BOX : FL_BORDER_FRAME;
+    default:
+      return filled ? FL_FLAT_BOX : FL_NO_BOX;
+  }
+}
+
+std::string ShownText(const Text& text) {
+  std::string utf8 = Utf8FromText(text);
+  std::string shown;
+  shown.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n')
+      continue;
+    shown += utf8[i];
+  }
+  return shown;
+}
+
+void DrawPlainText(const std::string& utf8, int x, int y, int w, int h, Fl_Align align) {
+  fl_draw(utf8.c_str(), x, y, w, h, align, nullptr, 0);
+}
+
+Rect WindowRect(const ControlModel& model, const Control& control) {
+  Rect r = control.rect;
+  if (control.parent != 0) {
+    if (const Control* group = model.Find(control.parent)) {
+      r.left += group->rect.left;
+      r.top += group->rect.top;
+    }
+  }
+  return r;
+}

@@ -1,0 +1,69 @@
+#pragma once
+// What every control's widget shares: the control it mirrors, the front end it reports
+// through, and the drawing helpers that make the kinds look alike (colours, fonts,
+// borders, the window picture behind transparent parts).
+#include <FL/Enumerations.H>
+#include <FL/Fl_Widget.H>
+
+#include <string>
+
+#include "platform/front_end.h"
+#include "services/control_model.h"
+
+class Application;
+class FltkFrontEnd;
+
+class ControlView {
+ public:
+  ControlView(FltkFrontEnd& owner, ControlId id) : owner_(owner), id_(id) {}
+  virtual ~ControlView() = default;
+  ControlView(const ControlView&) = delete;
+  ControlView& operator=(const ControlView&) = delete;
+
+  virtual Fl_Widget& widget() = 0;
+  // Shows one aspect of the model again. Visible, Disabled and Geometry are common;
+  // the rest goes to ShowAspect.
+  void Refresh(Aspect aspect);
+  // Everything from the model, as at creation.
+  void RefreshAll();
+
+  ControlId id() const { return id_; }
+  const Control& control() const;
+  Application& app() const;
+  FltkFrontEnd& owner() const { return owner_; }
+
+ protected:
+  virtual void ShowAspect(Aspect aspect) = 0;
+  // Redraws the widget unless it lies wholly outside the window, where nobody sees it.
+  void Invalidate();
+  // The shared part of a widget's handle(): focus reports and the keyboard
+  // pre-translation. Answers true when the event is used up here.
+  bool PreHandle(int event);
+
+ private:
+  FltkFrontEnd& owner_;
+  ControlId id_;
+};
+
+// Colours: a COLORREF, with the default colour standing for the given fallback.
+Fl_Color FlColour(Colour colour, Fl_Color fallback);
+inline constexpr Fl_Color kButtonFace = FL_BACKGROUND_COLOR;
+
+// A border style as an FLTK box type (filled when `filled`).
+Fl_Boxtype BorderBox(int32_t border_style, bool filled);
+
+// The font a control draws with: its own or the window's 12-pixel GUI font.
+struct FlFont {
+  Fl_Font face = FL_HELVETICA;
+  Fl_Fontsize size = 12;
+};
+FlFont FontOf(const Control& control);
+
+// UTF-8 for FLTK, with CR LF turned into the LF that FLTK breaks lines on.
+std::string ShownText(const Text& text);
+
+// Draws text with FLTK's "@" symbols and "&" shortcuts switched off.
+void DrawPlainText(const std::string& utf8, int x, int y, int w, int h, Fl_Align align);
+
+// Where a control lies in window coordinates (group box members are inside theirs).
+Rect WindowRect(const ControlModel& model, const Control& control);

@@ -1,0 +1,227 @@
+#include "platform/fltk/fltk_draw.h"
+
+#include "platform/fltk/fltk_front_end.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Group.H>
+
+#include <algorithm>
+
+#include "platform/fltk/main_window.h"
+#include "platform/fltk/views.h"
+#include "shell/application.h"
+
+namespace {
+
+ControlView* MakeView(FltkFrontEnd& owner, const Control& c) {
+  switch (c.kind) {
+    case Kind::EditBox:
+      return MakeEditBox(owner, c);
+    case Kind::Button:
+      return c.spec->own.picture != nullptr ? MakePictureButton(owner, c)
+                                            : MakePushButton(owner, c);
+    case Kind::SuperBtn:
+      return MakeSuperButton(owner, c);
+    case Kind::Label:
+      return MakeLabel(owner, c);
+    case Kind::TransLabel:
+      return MakeTransLabel(owner, c);
+    case Kind::GroupBox:
+      return MakeGroupBox(owner, c);
+    case Kind::RadioBox:
+      return MakeRadioBox(owner, c);
+    case Kind::ComboBox:
+      return MakeComboBox(owner, c);
+    case Kind::ListBox:
+      return MakeListBox(owner, c);
+    case Kind::ProcessBar:
+      return MakeProgressBar(owner, c);
+    case Kind::SliderBar:
+      return MakeSliderBar(owner, c);
+    case Kind::ColorPicker:
+      return MakeColourPicker(owner, c);
+    default:
+      return nullptr;  // timers and the common dialog have nothing on screen
+  }
+}
+
+}  // namespace
+
+FltkFrontEnd::FltkFrontEnd() {
+  // The desktop the layout was made for paints dialogs in this face colour.
+  Fl::background(0xF0, 0xF0, 0xF0);
+  Fl::visible_focus(1);
+}
+
+FltkFrontEnd::~FltkFrontEnd() {
+  for (auto& [id, slot] : timers_) Fl::remove_timeout(Tick, &slot);
+  delete window_;
+}
+
+void FltkFrontEnd::CreateWindow(const ControlModel& model) {
+  model_ = &model;
+  const WindowSpec& spec = model.window();
+  Fl_Group::current(nullptr);
+  window_ = new MainWindow(*this, spec.outer.width, spec.outer.height,
+                           Utf8FromText(model.title()).c_str());
+  LoadBackground();
+
+  // Every widget first, in reverse catalogue order; then each goes into its parent,
+  // also in reverse order, because FLTK draws later children on top and earlier
+  // catalogue entries lie on top. A group box may follow its members in the catalogue.
+  const auto& controls = model.controls();
+  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+    Fl_Group::current(nullptr);
+    if (ControlView* view = MakeView(*this, *it))
+      views_[it->id] = view;
+  }
+  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+    ControlView* view = ViewOf(it->id);
+    if (view == nullptr)
+      continue;
+    Fl_Group* parent = window_;
+    if (it->parent != 0) {
+      if (ControlView* group = ViewOf(it->parent); group != nullptr && AsGroup(*group) != nullptr)
+        parent = AsGroup(*group);
+    }
+    parent->add(view->widget());
+    view->RefreshAll();
+  }
+  for (const Control& c : controls) {
+    if (c.tab_stop && views_.count(c.id) != 0)
+      tab_order_.push_back(c.id);
+  }
+  window_->show();
+  window_->KeepAbove();
+}
+
+ControlView* FltkFrontEnd::ViewOf(ControlId id) const {
+  auto it = views_.find(id);
+  return it == views_.end() ? nullptr : it->second;
+}
+
+void FltkFrontEnd::Changed(ControlId control, Aspect aspect) {
+  if (ControlView* view = ViewOf(control))
+    view->Refresh(aspect);
+}
+
+void FltkFrontEnd::Tick(void* data) {
+  auto* slot = static_cast<TimerSlot*>(data);
+  // Rearm first: the tick's handler may stop or restart this very timer.
+  Fl::repeat_timeout(slot->period_s, Tick, slot);
+  slot->owner->application_->TimerTick(slot->id);
+}
+
+void FltkFrontEnd::StartTimer(ControlId timer, int32_t period_ms) {
+  TimerSlot& slot = timers_[timer];
+  if (slot.running)
+    Fl::remove_timeout(Tick, &slot);
+  slot.owner = this;
+  slot.id = timer;
+  slot.period_s = std::max(period_ms, kMinimumTimerPeriod) / 1000.0;
+  slot.running = true;
+  Fl::add_timeout(slot.period_s, Tick, &slot);
+}
+
+void FltkFrontEnd::StopTimer(ControlId timer) {
+  auto it = timers_.find(timer);
+  if (it == timers_.end() || !it->second.running)
+    return;
+  Fl::remove_timeout(Tick, &it->second);
+  it->second.running = false;
+}
+
+void FltkFrontEnd::RunMessageLoop() {
+  while (window_ != nullptr && window_->shown()) Fl::wait();
+}
+
+void FltkFrontEnd::CloseWindow() {
+  application_->WindowClosed();
+  for (auto& [id, slot] : timers_) {
+    Fl::remove_timeout(Tick, &slot);
+    slot.running = false;
+  }
+  // Any other window (a colour palette, a message box) goes with the main window.
+  while (Fl::first_window() != nullptr) Fl::first_window()->hide();
+}
+
+void FltkFrontEnd::MoveFocus(ControlId from, bool backwards) {
+  if (tab_order_.empty())
+    return;
+  const auto n = static_cast<long>(tab_order_.size());
+  long start = backwards ? 0 : -1;
+  if (auto it = std::find(tab_order_.begin(), tab_order_.end(), from); it != tab_order_.end())
+    start = it - tab_order_.begin();
+  else if (backwards)
+    start = n;
+  for (long step = 1; step <= n; ++step) {
+    const long i = ((backwards ? start - step : start + step) % n + n) % n;
+    const ControlId id = tab_order_[static_cast<size_t>(i)];
+    const Control* c = model_->Find(id);
+    ControlView* view = ViewOf(id);
+    if (c == nullptr || view == nullptr || !model_->TakesInput(*c))
+      continue;
+    if (view->widget().take_focus() != 0)
+      return;
+  }
+}
+
+Fl_RGB_Image* FltkFrontEnd::PictureImage(const char* name) {
+  if (name == nullptr)
+    return nullptr;
+  auto it = pictures_.find(name);
+  if (it == pictures_.end()) {
+    LoadedPicture loaded;
+    if (auto picture = DecodeJpeg(EmbeddedPicture(name))) {
+      loaded.picture = std::move(*picture);
+      loaded.image = std::make_unique<Fl_RGB_Image>(loaded.picture.rgb.data(), loaded.picture.width,
+                                                    loaded.picture.height, 3);
+    }
+    it = pictures_.emplace(name, std::move(loaded)).first;
+  }
+  return it->second.image.get();
+}
+
+void FltkFrontEnd::LoadBackground() {
+  const char* name = model_->window().background_picture;
+  if (name == nullptr)
+    return;
+  auto picture = DecodeJpeg(EmbeddedPicture(name));
+  if (!picture)
+    return;  // the face colour shows instead
+  // Stretched once to the client area with a box filter, so that drawing is a copy.
+  const int w = kClientWidth, h = kClientHeight;
+  background_.picture.width = w;
+  background_.picture.height = h;
+  background_.picture.rgb.resize(static_cast<size_t>(w) * h * 3);
+  const int sw = picture->width, sh = picture->height;
+  for (int y = 0; y < h; ++y) {
+    const int y0 = y * sh / h, y1 = std::max(y0 + 1, (y + 1) * sh / h);
+    for (int x = 0; x < w; ++x) {
+      const int x0 = x * sw / w, x1 = std::max(x0 + 1, (x + 1) * sw / w);
+      unsigned sum[3] = {0, 0, 0};
+      for (int yy = y0; yy < y1; ++yy) {
+        const uint8_t* p = &picture->rgb[(static_cast<size_t>(yy) * sw + x0) * 3];
+        for (int xx = x0; xx < x1; ++xx, p += 3) {
+          sum[0] += p[0];
+          sum[1] += p[1];
+          sum[2] += p[2];
+        }
+      }
+      const unsigned count = static_cast<unsigned>((y1 - y0) * (x1 - x0));
+      uint8_t* out = &background_.picture.rgb[(static_cast<size_t>(y) * w + x) * 3];
+      for (int i = 0; i < 3; ++i) out[i] = static_cast<uint8_t>(sum[i] / count);
+    }
+  }
+  background_.image = std::make_unique<Fl_RGB_Image>(background_.picture.rgb.data(), w, h, 3);
+}
+
+void FltkFrontEnd::DrawBackground(int x, int y, int w, int h) const {
+  if (background_.image == nullptr) {
+    fl_rectf(x, y, w, h, kButtonFace);
+    return;
+  }
+  fl_push_clip(x, y, w, h);
+  background_.image->draw(x, y, w, h, x, y);
+  fl_pop_clip();
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The Linux window on FLTK 1.3: mirrors the control model on screen and reports what
+// the user does to the Application. Texts cross this edge as UTF-8.
+#include <FL/Fl_RGB_Image.H>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/fltk/control_view.h"
+#include "platform/front_end.h"
+#include "resources/pictures.h"
+
+class Application;
+class MainWindow;
+
+class FltkFrontEnd : public FrontEnd {
+ public:
+  FltkFrontEnd();
+  ~FltkFrontEnd() override;
+
+  void Attach(Application& application) { application_ = &application; }
+  Application& app() const { return *application_; }
+  const ControlModel& model() const { return *model_; }
+  MainWindow* window() const { return window_; }
+
+  void CreateWindow(const ControlModel& model) override;
+  void Changed(ControlId control, Aspect aspect) override;
+  void StartTimer(ControlId timer, int32_t period_ms) override;
+  void StopTimer(ControlId timer) override;
+  int32_t MessageBox(const Text& text, const Text& caption, uint32_t flags) override;
+  bool LaunchProgram(const Text& command_line, int32_t show_window, bool wait) override;
+  void ShowFatalError(const Text& text) override;
+  void RunMessageLoop() override;
+
+  // A decoded picture of the catalogue, shared by every widget that shows it; null
+  // when the picture is missing or damaged (the widget then shows its caption).
+  Fl_RGB_Image* PictureImage(const char* name);
+  // Paints the window's picture over a rectangle in window coordinates.
+  void DrawBackground(int x, int y, int w, int h) const;
+
+  // Tab and Shift+Tab: the next tab stop that takes input, in catalogue order.
+  void MoveFocus(ControlId from, bool backwards);
+  // The user closed the window.
+  void CloseWindow();
+
+ private:
+  struct TimerSlot {
+    FltkFrontEnd* owner = nullptr;
+    ControlId id = 0;
+    double period_s = 0;
+    bool running = false;
+  };
+  struct LoadedPicture {
+    Picture picture;
+    std::unique_ptr<Fl_RGB_Image> image;
+  };
+  static void Tick(void* slot);
+  ControlView* ViewOf(ControlId id) const;
+  void LoadBackground();
+
+  Application* application_ = nullptr;
+  const ControlModel* model_ = nullptr;
+  MainWindow* window_ = nullptr;
+  std::map<ControlId, ControlView*> views_;  // the widgets belong to the window
+  std::vector<ControlId> tab_order_;         // catalogue order
+  std::map<ControlId, TimerSlot> timers_;    // nodes stay put while FLTK holds them
+  std::map<std::string, LoadedPicture> pictures_;
+  LoadedPicture background_;  // already stretched over the client area
+};

@@ -1,0 +1,76 @@
+// Group boxes: an etched frame with the caption in its top edge, and the members
+// inside, placed relative to the box.
+#include "platform/fltk/fltk_draw.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Group.H>
+
+#include "platform/fltk/fltk_front_end.h"
+#include "platform/fltk/views.h"
+
+namespace {
+
+class GroupBoxView : public Fl_Group, public ControlView {
+ public:
+  GroupBoxView(FltkFrontEnd& owner, const Control& c)
+      : Fl_Group(c.rect.left, c.rect.top, c.rect.width, c.rect.height), ControlView(owner, c.id) {
+    end();
+    resizable(nullptr);
+    box(FL_NO_BOX);
+  }
+  Fl_Widget& widget() override { return *this; }
+
+  int handle(int event) override {
+    // The members are reached by Tab in catalogue order, not by the arrow keys.
+    if (event == FL_KEYBOARD)
+      return 0;
+    return Fl_Group::handle(event);
+  }
+
+  void draw() override {
+    if ((damage() & ~FL_DAMAGE_CHILD) != 0)
+      DrawFrame();
+    draw_children();
+  }
+
+ protected:
+  void ShowAspect(Aspect) override {}
+
+ private:
+  void DrawFrame() {
+    const Control& c = control();
+    owner().DrawBackground(x(), y(), w(), h());
+    const FlFont font = FontOf(c);
+    fl_font(font.face, font.size);
+    const std::string caption = ShownText(c.text);
+    const int text_h = fl_height();
+    const int frame_top = y() + text_h / 2;
+    fl_push_clip(x(), y(), w(), h());
+    fl_draw_box(FL_ENGRAVED_FRAME, x(), frame_top, w(), h() - (frame_top - y()), FL_GRAY);
+    if (!caption.empty()) {
+      int text_w = 0, unused_h = 0;
+      fl_measure(caption.c_str(), text_w, unused_h, 0);
+      text_w += 4;
+      int text_x = x() + 8;
+      if (c.spec->own.align == Align::Centre)
+        text_x = x() + (w() - text_w) / 2;
+      else if (c.spec->own.align == Align::Right)
+        text_x = x() + w() - 8 - text_w;
+      fl_rectf(text_x, y(), text_w, text_h, kButtonFace);
+      const Fl_Color text = FlColour(c.text_colour, FL_BLACK);
+      fl_color(active_r() ? text : fl_inactive(text));
+      DrawPlainText(caption, text_x + 2, y(), text_w - 4, text_h, FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+    }
+    fl_pop_clip();
+  }
+};
+
+}  // namespace
+
+ControlView* MakeGroupBox(FltkFrontEnd& owner, const Control& control) {
+  return new GroupBoxView(owner, control);
+}
+
+Fl_Group* AsGroup(ControlView& view) {
+  return dynamic_cast<GroupBoxView*>(&view);
+}

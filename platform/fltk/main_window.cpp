@@ -1,0 +1,57 @@
+#include "platform/fltk/main_window.h"
+
+#include <FL/Fl.H>
+
+#include "platform/fltk/fltk_front_end.h"
+#include "platform/fltk/x11_window.h"
+
+MainWindow::MainWindow(FltkFrontEnd& owner, int outer_width, int outer_height, const char* title)
+    : Fl_Double_Window(kClientWidth, kClientHeight), owner_(owner) {
+  end();
+  copy_label(title);
+  int x = 0, y = 0;
+  CentredClientPosition(outer_width, outer_height, x, y);
+  position(x, y);
+  size_range(kClientWidth, kClientHeight, kClientWidth, kClientHeight);
+  callback(Closed, this);
+}
+
+void MainWindow::draw() {
+  if ((damage() & ~FL_DAMAGE_CHILD) != 0)
+    owner_.DrawBackground(0, 0, w(), h());
+  draw_children();
+}
+
+int MainWindow::handle(int event) {
+  if (event == FL_KEYBOARD) {
+    const int key = Fl::event_key();
+    if (key == FL_Tab) {
+      // Nothing has the focus yet: the first (or last) tab stop takes it.
+      owner_.MoveFocus(0, (Fl::event_state() & FL_SHIFT) != 0);
+      return 1;
+    }
+    // Arrow keys do not move the focus between controls here.
+    if (key == FL_Left || key == FL_Right || key == FL_Up || key == FL_Down)
+      return 1;
+  }
+  return Fl_Double_Window::handle(event);
+}
+
+void MainWindow::Closed(Fl_Widget*, void* data) {
+  // Escape does not close this window; only the close box and the window menu do.
+  if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape)
+    return;
+  static_cast<MainWindow*>(data)->owner_.CloseWindow();
+}
+
+void MainWindow::KeepAbove() {
+  SetKeepAbove(*this);
+  SetMoveAndCloseOnly(*this);
+}
+
+void CentredClientPosition(int outer_width, int outer_height, int& x, int& y) {
+  int sx = 0, sy = 0, sw = 0, sh = 0;
+  Fl::screen_xywh(sx, sy, sw, sh, 0);
+  x = sx + (sw - outer_width) / 2 + kFrameLeft;
+  y = sy + (sh - outer_height) / 2 + kFrameTop;
+}

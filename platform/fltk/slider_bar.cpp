@@ -1,0 +1,115 @@
+// Sliders: a horizontal track with a tick at every step; arrows move one line,
+// Page Up / Page Down one page, Home / End to the ends.
+#include "platform/fltk/fltk_draw.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Slider.H>
+
+#include <algorithm>
+
+#include "platform/fltk/views.h"
+#include "shell/application.h"
+
+namespace {
+
+constexpr int kTickSpace = 4;  // below the track
+
+class SliderBarView : public Fl_Slider, public ControlView {
+ public:
+  SliderBarView(FltkFrontEnd& owner, const Control& c)
+      : Fl_Slider(c.rect.left, c.rect.top, c.rect.width, c.rect.height), ControlView(owner, c.id) {
+    type(c.spec->own.horizontal ? FL_HOR_NICE_SLIDER : FL_VERT_NICE_SLIDER);
+    box(FL_FLAT_BOX);
+    slider_size(0.08);
+    step(1);
+    when(FL_WHEN_CHANGED);
+    callback(Moved, this);
+  }
+  Fl_Widget& widget() override { return *this; }
+
+  int handle(int event) override {
+    if (PreHandle(event))
+      return 1;
+    if (event == FL_KEYBOARD) {
+      const OwnProperties& own = control().spec->own;
+      const int line = std::max(own.line_step, 1), page = std::max(own.page_step, 1);
+      int target = static_cast<int>(value());
+      switch (Fl::event_key()) {
+        case FL_Left:
+        case FL_Up:
+          target -= line;
+          break;
+        case FL_Right:
+        case FL_Down:
+          target += line;
+          break;
+        case FL_Page_Up:
+          target -= page;
+          break;
+        case FL_Page_Down:
+          target += page;
+          break;
+        case FL_Home:
+          target = static_cast<int>(minimum());
+          break;
+        case FL_End:
+          target = static_cast<int>(maximum());
+          break;
+        default:
+          return Fl_Slider::handle(event);
+      }
+      target = std::clamp(target, static_cast<int>(minimum()), static_cast<int>(maximum()));
+      if (target != static_cast<int>(value())) {
+        value(target);
+        do_callback();
+      }
+      return 1;
+    }
+    switch (event) {
+      case FL_PUSH:
+      case FL_DRAG:
+      case FL_RELEASE:
+        return Fl_Slider::handle(event, x(), y(), w(), h() - kTickSpace);
+      default:
+        return Fl_Slider::handle(event);
+    }
+  }
+
+  void draw() override {
+    const Control& c = control();
+    fl_rectf(x(), y(), w(), h(), FlColour(c.back_colour, kButtonFace));
+    Fl_Slider::draw(x(), y(), w(), h() - kTickSpace);
+    // A tick for every step, under the centre of the thumb at that step.
+    const int steps = c.maximum - c.minimum;
+    const int knob = static_cast<int>(slider_size() * static_cast<float>(w()) + 0.5f);
+    const int span = w() - knob;
+    fl_color(active_r() ? FL_DARK3 : fl_inactive(FL_DARK3));
+    for (int i = 0; i <= steps && steps > 0; ++i) {
+      const int tx = x() + knob / 2 + span * i / steps;
+      fl_yxline(tx, y() + h() - kTickSpace + 1, y() + h() - 1);
+    }
+    if (Fl::focus() == this)
+      draw_focus();
+  }
+
+ protected:
+  void ShowAspect(Aspect aspect) override {
+    const Control& c = control();
+    if (aspect == Aspect::Position || aspect == Aspect::Caption) {
+      bounds(c.minimum, c.maximum);
+      value(c.position);
+    }
+  }
+
+ private:
+  static void Moved(Fl_Widget*, void* data) {
+    auto* self = static_cast<SliderBarView*>(data);
+    self->app().Slide(self->id(), static_cast<int32_t>(self->value()));
+  }
+};
+
+}  // namespace
+
+ControlView* MakeSliderBar(FltkFrontEnd& owner, const Control& control) {
+  return new SliderBarView(owner, control);
+}
