@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows program: build-win/scoreboard.exe, one self-contained exe
+# (static C and C++ runtimes, pictures and manifest embedded), plus the bare one-button
+# window the start-up benchmark compares it with (build-win/bare_window.exe).
+# Needs scripts/install-windows-deps.sh to have run once.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${SCOREBOARD_WIN_BUILD:-$root/build-win}
+jobs=${SCOREBOARD_JOBS:-2}
+
+if ! command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1; then
+  echo "build-windows: x86_64-w64-mingw32-g++-posix not found; run scripts/install-windows-deps.sh" >&2
+  exit 1
+fi
+
+# libjpeg for the target, from Debian's source package (cached by version).
+jpeg_prefix=$(SCOREBOARD_WIN_DEPS="$build/deps" "$root/scripts/build-libjpeg-mingw.sh" | tail -n1)
+
+cmake -S "$root" -B "$build" \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+  -DCMAKE_BUILD_TYPE=Release \
+  -DSCOREBOARD_FLTK=OFF -DSCOREBOARD_TESTS=OFF -DSCOREBOARD_BENCH=OFF \
+  -DCMAKE_PREFIX_PATH="$jpeg_prefix" \
+  -DJPEG_INCLUDE_DIR="$jpeg_prefix/include" \
+  -DJPEG_LIBRARY="$jpeg_prefix/lib/libjpeg.a" \
+  -DJPEG_LIBRARY_RELEASE="$jpeg_prefix/lib/libjpeg.a" >"$build.configure.log" 2>&1 ||
+  { tail -n 40 "$build.configure.log" >&2; exit 1; }
+cmake --build "$build" --target scoreboard bare_window -j"$jobs"
+
+exe=$build/scoreboard.exe
+# Nothing of ours or of the compiler may have to sit beside the exe.
+if command -v x86_64-w64-mingw32-objdump >/dev/null 2>&1; then
+  foreign=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' |
+    grep -viE '^(kernel32|user32|gdi32|comctl32|comdlg32|uxtheme|msvcrt|advapi32|shell32|ole32)\.dll$' || true)
+  if [ -n "$foreign" ]; then
+    echo "build-windows: scoreboard.exe needs DLLs that Windows does not ship: $foreign" >&2
+    exit 1
+  fi
+fi
+echo "build-windows: $exe ($(stat -c %s "$exe") bytes)"
