@@ -26,6 +26,11 @@ cmake -S "$root" -B "$build" \
   -DJPEG_LIBRARY="$jpeg_prefix/lib/libjpeg.a" \
   -DJPEG_LIBRARY_RELEASE="$jpeg_prefix/lib/libjpeg.a" >"$build.configure.log" 2>&1 ||
   { tail -n 40 "$build.configure.log" >&2; exit 1; }
+# The resources folder quietly builds without pictures when it finds no libjpeg.
+if grep -q 'built without pictures' "$build.configure.log"; then
+  echo "build-windows: libjpeg was not found for the target; see $build.configure.log" >&2
+  exit 1
+fi
 cmake --build "$build" --target scoreboard bare_window -j"$jobs"
 
 exe=$build/scoreboard.exe
