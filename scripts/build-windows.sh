@@ -31,7 +31,7 @@ if grep -q 'built without pictures' "$build.configure.log"; then
   echo "build-windows: libjpeg was not found for the target; see $build.configure.log" >&2
   exit 1
 fi
-cmake --build "$build" --target scoreboard bare_window -j"$jobs"
+cmake --build "$build" --target scoreboard win32_checks bare_window -j"$jobs"
 
 exe=$build/scoreboard.exe
 # Nothing of ours or of the compiler may have to sit beside the exe.

@@ -6,6 +6,9 @@
 # same session (all but the time line, which follows the clock). Closes the window with
 # Alt+F4 and checks the exit code 0.
 #
+# Before that, build-win/win32_checks.exe checks the front end and the Windows file
+# services in-process (platform/win32/tests/win32_checks.cpp).
+#
 # Exit status: 0 passed, 1 failed, 77 skipped (no Wine, mingw-w64, Xvfb or xdotool).
 # Environment:
 #   SCOREBOARD_REPLAY            the Linux replay driver (default build/scoreboard-replay,
@@ -41,6 +44,7 @@ if [ "${SCOREBOARD_WINE_NO_BUILD:-0}" != 1 ]; then
 fi
 exe=$root/build-win/scoreboard.exe
 [ -f "$exe" ] || fail "no $exe"
+[ -f "$root/build-win/win32_checks.exe" ] || fail "no build-win/win32_checks.exe"
 
 replay=${SCOREBOARD_REPLAY:-$root/build/scoreboard-replay}
 if [ ! -x "$replay" ]; then
@@ -94,6 +98,17 @@ if [[ "$families" == *'WenQuanYi Micro Hei'* ]]; then
     /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1 || true
   timeout 120 "$wineserver" -w || true
 fi
+
+# --- the in-process checks of the front end and the Windows services ------------------------
+checks_dir=$work/checks
+mkdir -p "$checks_dir"
+cp "$root/build-win/win32_checks.exe" "$checks_dir/"
+(cd "$checks_dir" && timeout 120 "$wine" win32_checks.exe) >"$work/checks.log" 2>&1 || {
+  cat "$work/checks.log" >&2
+  fail "win32_checks.exe failed"
+}
+grep '^FAIL' "$work/checks.log" >&2 && fail "win32_checks.exe reported failures"
+echo "wine-test: $(tail -n1 "$work/checks.log" | tr -d '\r')"
 
 # --- where each control sits: the catalogue, as the replay driver dumps it --------------
 layout_dir=$work/layout
@@ -190,7 +205,7 @@ sleep 0.5
 
 # Close as a host would; the program ends with exit code 0.
 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
-xdotool key --window "$window" alt+F4
+xdotool key --window "$window" alt+F4 2>/dev/null
 status=""
 for _ in $(seq 1 150); do
   if ! kill -0 "$exe_pid" 2>/dev/null; then

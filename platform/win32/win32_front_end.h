@@ -25,6 +25,12 @@ class Win32FrontEnd : public FrontEnd {
   Win32FrontEnd& operator=(const Win32FrontEnd&) = delete;
 
   void Attach(Application& application) { application_ = &application; }
+  // The native windows, for the Windows-side checks.
+  HWND main_window() const { return window_; }
+  HWND WindowOf(ControlId id) const {
+    auto found = by_id_.find(id);
+    return found == by_id_.end() ? nullptr : found->second->hwnd;
+  }
 
   void CreateWindow(const ControlModel& model) override;
   void Changed(ControlId control, Aspect aspect) override;
