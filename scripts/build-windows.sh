@@ -14,6 +14,7 @@ if ! command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1; then
   exit 1
 fi
 
+mkdir -p "$build"
 # libjpeg for the target, from Debian's source package (cached by version).
 jpeg_prefix=$(SCOREBOARD_WIN_DEPS="$build/deps" "$root/scripts/build-libjpeg-mingw.sh" | tail -n1)
 
@@ -24,11 +25,11 @@ cmake -S "$root" -B "$build" \
   -DCMAKE_PREFIX_PATH="$jpeg_prefix" \
   -DJPEG_INCLUDE_DIR="$jpeg_prefix/include" \
   -DJPEG_LIBRARY="$jpeg_prefix/lib/libjpeg.a" \
-  -DJPEG_LIBRARY_RELEASE="$jpeg_prefix/lib/libjpeg.a" >"$build.configure.log" 2>&1 ||
-  { tail -n 40 "$build.configure.log" >&2; exit 1; }
+  -DJPEG_LIBRARY_RELEASE="$jpeg_prefix/lib/libjpeg.a" >"$build/configure.log" 2>&1 ||
+  { tail -n 40 "$build/configure.log" >&2; exit 1; }
 # The resources folder quietly builds without pictures when it finds no libjpeg.
-if grep -q 'built without pictures' "$build.configure.log"; then
-  echo "build-windows: libjpeg was not found for the target; see $build.configure.log" >&2
+if grep -q 'built without pictures' "$build/configure.log"; then
+  echo "build-windows: libjpeg was not found for the target; see $build/configure.log" >&2
   exit 1
 fi
 cmake --build "$build" --target scoreboard win32_checks bare_window -j"$jobs"
