@@ -1,0 +1,302 @@
+// The real window under Xvfb: its size and place, a short host session with real
+// pointer clicks and typing, the record file it saves, and what it draws. What the board
+// computes is taken from the replay driver playing the same session, so this test checks
+// the window, not the scoreboard rules.
+#include <gtest/gtest.h>
+
+#ifdef SCOREBOARD_BINARY
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "resources/pictures.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+constexpr int kScreenW = 1280, kScreenH = 1024;
+constexpr const char* kTitleWord = "TobrikV2.4";
+
+bool OnPath(const char* program) {
+  return std::system((std::string("command -v ") + program + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+std::string Capture(const std::string& command) {
+  std::string out;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    size_t n = 0;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+    pclose(pipe);
+  }
+  return out;
+}
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+pid_t Spawn(const std::vector<std::string>& words) {
+  std::vector<char*> argv;
+  for (const std::string& w : words) argv.push_back(const_cast<char*>(w.c_str()));
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
+    return -1;
+  return pid;
+}
+
+// Waits up to `limit` for the child to end; its exit status, or -1 if it did not end.
+int WaitFor(pid_t pid, std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < end) {
+    int status = 0;
+    if (waitpid(pid, &status, WNOHANG) == pid)
+      return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    std::this_thread::sleep_for(20ms);
+  }
+  return -1;
+}
+
+// The record file's lines without the time line, which differs from run to run.
+std::string WithoutTimeLine(const std::string& bytes) {
+  const std::string time_key = "\xCA\xB1\xBC\xE4=";  // "时间=" in GB18030
+  std::string kept;
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find('\n', start);
+    end = end == std::string::npos ? bytes.size() : end + 1;
+    const std::string line = bytes.substr(start, end - start);
+    if (line.rfind(time_key, 0) != 0)
+      kept += line;
+    start = end;
+  }
+  return kept;
+}
+
+class WindowSession : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* tool : {"Xvfb", "xdotool", "xwininfo", "import"}) {
+      if (!OnPath(tool))
+        GTEST_SKIP() << tool << " is not installed (scripts/install-window-deps.sh)";
+    }
+    // A free display number: no lock file and no socket.
+    for (int n = 57; n < 120; ++n) {
+      if (!fs::exists("/tmp/.X" + std::to_string(n) + "-lock") &&
+          !fs::exists("/tmp/.X11-unix/X" + std::to_string(n))) {
+        display_ = ":" + std::to_string(n);
+        break;
+      }
+    }
+    ASSERT_FALSE(display_.empty());
+    xvfb_ = Spawn({"Xvfb", display_, "-screen", "0",
+                   std::to_string(kScreenW) + "x" + std::to_string(kScreenH) + "x24", "-br",
+                   "-nolisten", "tcp"});
+    ASSERT_GT(xvfb_, 0);
+    setenv("DISPLAY", display_.c_str(), 1);
+    for (int i = 0; i < 100 && x_ == nullptr; ++i) {
+      std::this_thread::sleep_for(50ms);
+      x_ = XOpenDisplay(display_.c_str());
+    }
+    ASSERT_NE(x_, nullptr) << "Xvfb did not start on " << display_;
+
+    char pattern[] = "/tmp/window-test-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    run_dir_ = pattern;
+    fs::create_directories(run_dir_ / "window");
+    fs::create_directories(run_dir_ / "replay");
+    fs::copy_file(SCOREBOARD_BINARY, run_dir_ / "window" / "scoreboard");
+  }
+
+  void TearDown() override {
+    if (app_ > 0 && WaitFor(app_, 0ms) < 0) {
+      kill(app_, SIGKILL);
+      waitpid(app_, nullptr, 0);
+    }
+    if (x_ != nullptr)
+      XCloseDisplay(x_);
+    if (xvfb_ > 0) {
+      kill(xvfb_, SIGTERM);
+      waitpid(xvfb_, nullptr, 0);
+    }
+    if (!run_dir_.empty())
+      fs::remove_all(run_dir_);
+  }
+
+  void X(const std::string& arguments) {
+    ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << arguments;
+    std::this_thread::sleep_for(150ms);
+  }
+  // A click at the centre of a control's catalogue rectangle (window coordinates).
+  void Click(int left, int top, int width, int height) {
+    X("mousemove " + std::to_string(win_x_ + left + width / 2) + " " +
+      std::to_string(win_y_ + top + height / 2) + " click 1");
+  }
+
+  // The window's client area as raw RGB bytes, row by row.
+  std::vector<uint8_t> Grab() {
+    const fs::path raw = run_dir_ / "grab.rgb";
+    const std::string command = "import -window root -crop 472x581+" + std::to_string(win_x_) +
+                                "+" + std::to_string(win_y_) + " -depth 8 rgb:" + raw.string();
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    const std::string bytes = ReadAll(raw);
+    return {bytes.begin(), bytes.end()};
+  }
+
+  std::string display_;
+  pid_t xvfb_ = -1, app_ = -1;
+  Display* x_ = nullptr;
+  fs::path run_dir_;
+  int win_x_ = 0, win_y_ = 0;
+};
+
+const uint8_t* Pixel(const std::vector<uint8_t>& rgb, int x, int y) {
+  return &rgb[(static_cast<size_t>(y) * 472 + x) * 3];
+}
+
+TEST_F(WindowSession, OpensCentredPlaysASessionAndSavesTheRecord) {
+  app_ = Spawn({(run_dir_ / "window" / "scoreboard").string()});
+  ASSERT_GT(app_, 0);
+  std::string window_id;
+  for (int i = 0; i < 100 && window_id.empty(); ++i) {
+    std::this_thread::sleep_for(100ms);
+    std::istringstream found(Capture(std::string("xdotool search --name ") + kTitleWord));
+    found >> window_id;
+  }
+  ASSERT_FALSE(window_id.empty()) << "the window did not appear";
+
+  // Client area 472 x 581 where a centred 478 x 610 window puts it.
+  const std::string info = Capture("xwininfo -id " + window_id);
+  auto field = [&](const std::string& name) {
+    const size_t at = info.find(name);
+    return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + name.size());
+  };
+  win_x_ = field("Absolute upper-left X:");
+  win_y_ = field("Absolute upper-left Y:");
+  EXPECT_EQ(field("Width:"), 472);
+  EXPECT_EQ(field("Height:"), 581);
+  EXPECT_EQ(win_x_, (kScreenW - 478) / 2 + 3);
+  EXPECT_EQ(win_y_, (kScreenH - 610) / 2 + 26);
+  // Kept above other windows.
+  EXPECT_NE(
+      Capture("xprop -id " + window_id + " _NET_WM_STATE 2>/dev/null").find("_NET_WM_STATE_ABOVE"),
+      std::string::npos);
+
+  // Let the start-up progress run its course, as the replay's wait does.
+  std::this_thread::sleep_for(3500ms);
+
+  // The host types 2 into the lollipop quantity box and credits the 188-bean gift.
+  Click(368, 8, 96, 24);  // 编辑框3
+  X("type --delay 50 2");
+  Click(384, 32, 40, 48);  // 按钮9
+  std::this_thread::sleep_for(300ms);
+  const std::vector<uint8_t> after_gift = Grab();
+
+  Click(16 + 8, 251 + 12, 24, 20);  // 按钮20, the fixed amount 10 (inside 分组框5)
+  Click(88, 363, 72, 24);           // 按钮51, the host team kneels
+  Click(160, 363, 136, 24);         // 超级按钮1, "保存游戏数据"
+  std::this_thread::sleep_for(500ms);
+
+  // The same session through the replay driver.
+  const fs::path script = run_dir_ / "session.script";
+  std::ofstream(script) << "wait 3500\n"
+                           "type 编辑框3 2\n"
+                           "click 按钮9\n"
+                           "print 编辑框9 textcolour\n"
+                           "print 编辑框9\n"
+                           "click 按钮20\n"
+                           "click 按钮51\n"
+                           "click 超级按钮1\n";
+  const std::string replay = Capture(std::string(REPLAY_BINARY) + " --dir " +
+                                     (run_dir_ / "replay").string() + " " + script.string());
+  const fs::path record = "游戏数据保存.txt";
+  ASSERT_TRUE(fs::exists(run_dir_ / "replay" / record)) << replay;
+  ASSERT_TRUE(fs::exists(run_dir_ / "window" / record));
+  const std::string expected = ReadAll(run_dir_ / "replay" / record);
+  const std::string actual = ReadAll(run_dir_ / "window" / record);
+  EXPECT_EQ(WithoutTimeLine(actual), WithoutTimeLine(expected));
+  EXPECT_NE(actual.find("\r\n"), std::string::npos);
+  EXPECT_EQ(actual.size() - WithoutTimeLine(actual).size() > 0, true) << "no time line";
+
+  // The score box of the leading team is drawn in the colour the replay reports.
+  const size_t colour_at = replay.find("编辑框9.textcolour=#");
+  ASSERT_NE(colour_at, std::string::npos) << replay;
+  const unsigned long colour = std::strtoul(
+      replay.c_str() + colour_at + std::string("编辑框9.textcolour=#").size(), nullptr, 16);
+  const int r = static_cast<int>(colour >> 16), g = static_cast<int>((colour >> 8) & 0xFF),
+            b = static_cast<int>(colour & 0xFF);
+  ASSERT_EQ(after_gift.size(), 472u * 581u * 3u);
+  int coloured = 0;
+  for (int y = 26; y < 50; ++y) {
+    for (int x = 20; x < 92; ++x) {
+      const uint8_t* p = Pixel(after_gift, x, y);
+      coloured += std::abs(p[0] - r) + std::abs(p[1] - g) + std::abs(p[2] - b) < 40 ? 1 : 0;
+    }
+  }
+  EXPECT_GT(coloured, 20) << "score digits in #" << std::hex << colour << " not found";
+
+  // Each picture button shows the middle of its picture, centred at its own size.
+  struct Gift {
+    const char* picture;
+    int left, top;
+  };
+  for (const Gift& gift : {Gift{"gift1", 304, 32}, Gift{"gift3", 384, 32}, Gift{"gift7", 384, 199},
+                           Gift{"gift6", 344, 199}}) {
+    SCOPED_TRACE(gift.picture);
+    const auto picture = DecodeJpeg(EmbeddedPicture(gift.picture));
+    ASSERT_TRUE(picture.has_value());
+    const int off_x = (40 - picture->width) / 2, off_y = (48 - picture->height) / 2;
+    int same = 0, total = 0;
+    for (int y = 6; y < 42; y += 3) {
+      for (int x = 6; x < 34; x += 3) {
+        const uint8_t* shown = Pixel(after_gift, gift.left + x, gift.top + y);
+        const uint8_t* drawn =
+            &picture->rgb[(static_cast<size_t>(y - off_y) * picture->width + (x - off_x)) * 3];
+        ++total;
+        same += std::abs(shown[0] - drawn[0]) + std::abs(shown[1] - drawn[1]) +
+                            std::abs(shown[2] - drawn[2]) <
+                        12
+                    ? 1
+                    : 0;
+      }
+    }
+    EXPECT_GT(same, total * 9 / 10);
+  }
+
+  // Closing the window ends the program with exit code 0.
+  XEvent close{};
+  const ::Window xid = std::strtoul(window_id.c_str(), nullptr, 10);
+  close.xclient.type = ClientMessage;
+  close.xclient.window = xid;
+  close.xclient.message_type = XInternAtom(x_, "WM_PROTOCOLS", False);
+  close.xclient.format = 32;
+  close.xclient.data.l[0] = static_cast<long>(XInternAtom(x_, "WM_DELETE_WINDOW", False));
+  close.xclient.data.l[1] = CurrentTime;
+  XSendEvent(x_, xid, False, NoEventMask, &close);
+  XFlush(x_);
+  EXPECT_EQ(WaitFor(app_, 5000ms), 0);
+  app_ = -1;
+}
+
+}  // namespace
+#endif
