@@ -93,8 +93,9 @@ bool ReadSign(FoldedText& in) {
 // the same double as the full run. This keeps every parse in a stack buffer.
 constexpr size_t kDigitsKept = 800;
 // Exponents far beyond the double range saturate so that a long run of exponent digits
-// cannot overflow.
-constexpr int64_t kExponentLimit = 100000;
+// cannot overflow. The limit must outweigh any run of leading zeros or dropped digits a
+// text can hold ("0.000...0001e1000010" is 1e8), so it sits far above any text length.
+constexpr int64_t kExponentLimit = 100'000'000'000'000'000;
 
 }  // namespace
 
