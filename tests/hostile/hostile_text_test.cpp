@@ -127,8 +127,7 @@ TEST(HostileBytesTest, RawBytesInEveryBoxNeitherCrashNorBreakARecord) {
       board.app.Click(按钮3);  // the clear button resets the team lines: before the typing
       for (ControlId box : ControlsOfKinds(board.app.model(), {Kind::EditBox}))
         board.app.Type(box, bytes);
-      for (ControlId button : {按钮9, 按钮15, 按钮26, 按钮33, 按钮52})
-        board.app.Click(button);
+      for (ControlId button : {按钮9, 按钮15, 按钮26, 按钮33, 按钮52}) board.app.Click(button);
       board.front_end.Advance(100);
     }
     ASSERT_TRUE(board.Save());
