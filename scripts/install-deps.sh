@@ -22,6 +22,6 @@ fi
 
 if [ "${1:-all}" = all ]; then
   for extra in scripts/install-window-deps.sh scripts/install-windows-deps.sh; do
-    if [ -x "$extra" ]; then "$extra"; fi
+    if [ -f "$extra" ]; then as_root bash "$extra"; fi
   done
 fi

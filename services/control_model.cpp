@@ -90,7 +90,7 @@ bool ControlModel::TakesInput(const Control& control) const {
   return group != nullptr && TakesInput(*group);
 }
 
-int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
+int32_t MulDivRound(int32_t a, int32_t b, int32_t c) {
   if (c == 0)
     return -1;
   const int64_t product = static_cast<int64_t>(a) * b;

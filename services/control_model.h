@@ -87,5 +87,5 @@ inline constexpr int32_t kSystemEdge = 2;
 // The shortest timer period any front end grants.
 inline constexpr int32_t kMinimumTimerPeriod = 10;
 
-// Windows' MulDiv: a * b / c rounded half away from zero, -1 when c is 0 or on overflow.
-int32_t MulDiv(int32_t a, int32_t b, int32_t c);
+// As the platform's MulDiv: a * b / c rounded half away from zero, -1 when c is 0 or on overflow.
+int32_t MulDivRound(int32_t a, int32_t b, int32_t c);

@@ -73,7 +73,7 @@ bool IsSelectable(Kind kind) {
 // The font's size in points, from its stored height.
 int32_t FontSize(const Font& font) {
   const int32_t height = font.height == 0 ? kDefaultGuiFontHeight : font.height;
-  return MulDiv(height < 0 ? -height : height, 72, kLogPixelsY);
+  return MulDivRound(height < 0 ? -height : height, 72, kLogPixelsY);
 }
 
 void WriteContent(Control& box, Text text) {
@@ -88,7 +88,7 @@ void WriteFontSize(Control& box, int32_t size) {
     box.font.height = kDefaultGuiFontHeight;
     box.font.face.clear();
   }
-  box.font.height = size <= 0 ? 0 : -MulDiv(size, kLogPixelsY, 72);
+  box.font.height = size <= 0 ? 0 : -MulDivRound(size, kLogPixelsY, 72);
   Notify(box, Aspect::Font);
   // A single-line box grows to hold one line of the new font; nothing ever shrinks.
   const int32_t character = box.font.height == 0 ? -kDefaultGuiFontHeight : -box.font.height;

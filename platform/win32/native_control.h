@@ -6,12 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-// The core's MulDiv has the platform's signature and meaning; the platform's declaration
-// (dllimport, C linkage) comes first and wins, which GCC reports as an attribute clash.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wattributes"
 #include "services/control_model.h"
-#pragma GCC diagnostic pop
 
 struct PictureDib;
 

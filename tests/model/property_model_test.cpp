@@ -94,7 +94,7 @@ TEST_F(PropertyModelTest, ClampsAndRangesOfStoredValues) {
 }
 
 TEST_F(PropertyModelTest, FontSizeFollowsTheHeightRule) {
-  // 14 px of the form reads as 11 points at 96 dpi (MulDiv rounds half away from zero).
+  // 14 px of the form reads as 11 points at 96 dpi (the size rounds half away from zero).
   EXPECT_EQ(ReadInteger(编辑框1, prop::kFont, prop::kFontSize), 11);
   EXPECT_EQ(ReadInteger(编辑框3, prop::kFont, prop::kFontSize), 9);  // the GUI font
   const int32_t line_height = ReadInteger(编辑框1, prop::kHeight);
