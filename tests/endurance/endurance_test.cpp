@@ -21,7 +21,8 @@
 #endif
 #endif
 #ifdef SCOREBOARD_ASAN
-#include <sanitizer/allocator_interface.h>
+// Declared here: g++ ships the sanitizer runtime without this interface header.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace faults {
