@@ -43,8 +43,14 @@ constexpr int kColumns = 8;
 constexpr int kRows = 4;
 constexpr int kMargin = 4;
 constexpr int kButtonHeight = 22;
-constexpr int kMoreId = 100;
+constexpr int kMore = static_cast<int>(kCells.size());  // the item after the last cell
+constexpr int kNothing = -1;
 constexpr wchar_t kPaletteClass[] = L"ScoreboardPalette";
+// Posted by OpenPalette: the pop-up takes the mouse once the picker's own click is over.
+constexpr UINT kTrackMessage = WM_APP + 2;
+
+// The one open pop-up, if any.
+HWND open_palette = nullptr;
 
 int CellSize() {
   // Never smaller than twice the system edge plus 7.
@@ -52,11 +58,32 @@ int CellSize() {
   return smallest > 18 ? smallest : 18;
 }
 
-RECT CellRect(int index) {
+int ClientWidth() {
+  return 2 * kMargin + kColumns * CellSize();
+}
+
+RECT ItemRect(int item) {
   const int size = CellSize();
-  const int left = kMargin + (index % kColumns) * size;
-  const int top = kMargin + (index / kColumns) * size;
+  if (item == kMore) {
+    const int top = 2 * kMargin + kRows * size;
+    return RECT{kMargin, top, ClientWidth() - kMargin, top + kButtonHeight};
+  }
+  const int left = kMargin + (item % kColumns) * size;
+  const int top = kMargin + (item / kColumns) * size;
   return RECT{left, top, left + size, top + size};
+}
+
+int ItemAt(POINT at) {
+  for (int item = 0; item <= kMore; ++item) {
+    const RECT area = ItemRect(item);
+    if (PtInRect(&area, at))
+      return item;
+  }
+  return kNothing;
+}
+
+POINT PointOf(LPARAM lparam) {
+  return POINT{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
 }
 
 struct Palette {
@@ -64,21 +91,28 @@ struct Palette {
   Colour current = 0;
   std::function<void(Colour)> picked;
   std::array<std::wstring, kCells.size()> names;
+  int hot = kNothing;      // under the mouse
+  int pressed = kNothing;  // where the left button went down
   bool done = false;
 };
 
-void ClosePalette(HWND hwnd, Palette& palette, bool more, int cell) {
+// The pop-up never takes the activation or the keyboard focus: the window keeps both, as
+// with a drop-down list. It holds the mouse capture instead, so that a click anywhere
+// else closes it, and it closes when the capture is taken from it.
+void ClosePalette(HWND hwnd, Palette& palette, int item) {
   if (palette.done)
     return;
   palette.done = true;
-  // The pop-up goes first, so the dialog and the handlers run with the window active.
+  if (open_palette == hwnd)
+    open_palette = nullptr;
+  // The pop-up goes first, so the dialog and the handlers run with the window alone.
   auto picked = palette.picked;
   const HWND owner = palette.owner;
   const Colour current = palette.current;
   DestroyWindow(hwnd);
-  if (cell >= 0) {
-    picked(kCells[static_cast<size_t>(cell)].colour);
-  } else if (more) {
+  if (item >= 0 && item < kMore) {
+    picked(kCells[static_cast<size_t>(item)].colour);
+  } else if (item == kMore) {
     static COLORREF custom[16] = {};
     CHOOSECOLORW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -94,68 +128,114 @@ void ClosePalette(HWND hwnd, Palette& palette, bool more, int cell) {
 void PaintPalette(HWND hwnd, const Palette& palette) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(hwnd, &paint);
-  for (size_t i = 0; i < kCells.size(); ++i) {
-    RECT cell = CellRect(static_cast<int>(i));
-    const bool current = (palette.current & 0x00FFFFFFu) == kCells[i].colour;
-    DrawEdge(dc, &cell, current ? EDGE_SUNKEN : EDGE_ETCHED, BF_RECT | BF_ADJUST);
+  for (int i = 0; i < kMore; ++i) {
+    RECT cell = ItemRect(i);
+    const Colour colour = kCells[static_cast<size_t>(i)].colour;
+    const bool current = (palette.current & 0x00FFFFFFu) == colour;
+    const bool down = palette.pressed == i && palette.hot == i;
+    DrawEdge(dc, &cell, current || down ? EDGE_SUNKEN : EDGE_ETCHED, BF_RECT | BF_ADJUST);
+    if (palette.hot == i) {
+      FrameRect(dc, &cell, GetSysColorBrush(COLOR_HIGHLIGHT));
+      InflateRect(&cell, -1, -1);
+    }
     InflateRect(&cell, -1, -1);
-    HBRUSH brush = CreateSolidBrush(kCells[i].colour);
+    HBRUSH brush = CreateSolidBrush(colour);
     FillRect(dc, &cell, brush);
     DeleteObject(brush);
   }
+  // "其它颜色..." is drawn here rather than being a child button: the capture would keep
+  // every click from a child.
+  RECT more = ItemRect(kMore);
+  const bool down = palette.pressed == kMore && palette.hot == kMore;
+  DrawFrameControl(dc, &more, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
+  if (down)
+    OffsetRect(&more, 1, 1);
+  const std::wstring caption = Wide(Gb("其它颜色..."));
+  HGDIOBJ old_font = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &more,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, old_font);
   EndPaint(hwnd, &paint);
+}
+
+void SetItemState(HWND hwnd, Palette& palette, int hot, int pressed) {
+  if (hot == palette.hot && pressed == palette.pressed)
+    return;
+  palette.hot = hot;
+  palette.pressed = pressed;
+  InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+bool Outside(HWND hwnd, POINT at) {
+  RECT client;
+  GetClientRect(hwnd, &client);
+  return !PtInRect(&client, at);
 }
 
 LRESULT CALLBACK PaletteProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   auto* palette = reinterpret_cast<Palette*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    return DefWindowProcW(hwnd, message, wparam, lparam);
+  }
+  if (palette == nullptr)
+    return DefWindowProcW(hwnd, message, wparam, lparam);
   switch (message) {
-    case WM_NCCREATE: {
-      const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-      break;
-    }
+    case kTrackMessage:
+      if (!palette->done)
+        SetCapture(hwnd);
+      return 0;
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
     case WM_PAINT:
-      if (palette != nullptr) {
-        PaintPalette(hwnd, *palette);
-        return 0;
-      }
-      break;
-    case WM_LBUTTONUP:
-      if (palette != nullptr) {
-        const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-        for (int i = 0; i < static_cast<int>(kCells.size()); ++i) {
-          const RECT cell = CellRect(i);
-          if (PtInRect(&cell, at)) {
-            ClosePalette(hwnd, *palette, false, i);
-            return 0;
-          }
-        }
+      PaintPalette(hwnd, *palette);
+      return 0;
+    case WM_MOUSEMOVE:
+      SetItemState(hwnd, *palette, ItemAt(PointOf(lparam)), palette->pressed);
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+      const POINT at = PointOf(lparam);
+      if (Outside(hwnd, at)) {
+        // A click anywhere else closes the pop-up without a choice and goes no further.
+        ClosePalette(hwnd, *palette, kNothing);
+      } else if (message == WM_LBUTTONDOWN) {
+        const int item = ItemAt(at);
+        SetItemState(hwnd, *palette, item, item);
       }
       return 0;
-    case WM_COMMAND:
-      if (palette != nullptr && LOWORD(wparam) == kMoreId && HIWORD(wparam) == BN_CLICKED) {
-        ClosePalette(hwnd, *palette, true, -1);
-        return 0;
-      }
-      break;
+    }
+    case WM_LBUTTONUP: {
+      const int item = ItemAt(PointOf(lparam));
+      const int pressed = palette->pressed;
+      SetItemState(hwnd, *palette, item, kNothing);
+      if (item != kNothing && item == pressed)
+        ClosePalette(hwnd, *palette, item);
+      return 0;
+    }
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lparam) != hwnd)
+        ClosePalette(hwnd, *palette, kNothing);
+      return 0;
+    case WM_CANCELMODE:
+      ClosePalette(hwnd, *palette, kNothing);
+      return 0;
     case WM_KEYDOWN:
-      if (wparam == VK_ESCAPE && palette != nullptr) {
-        ClosePalette(hwnd, *palette, false, -1);
+      if (wparam == VK_ESCAPE) {
+        ClosePalette(hwnd, *palette, kNothing);
         return 0;
       }
-      break;
-    case WM_ACTIVATE:
-      // A click anywhere else closes the pop-up without a choice.
-      if (LOWORD(wparam) == WA_INACTIVE && palette != nullptr && !palette->done)
-        PostMessageW(hwnd, WM_CLOSE, 0, 0);
       break;
     case WM_CLOSE:
-      if (palette != nullptr) {
-        ClosePalette(hwnd, *palette, false, -1);
-        return 0;
-      }
-      break;
+      ClosePalette(hwnd, *palette, kNothing);
+      return 0;
     case WM_NCDESTROY:
+      if (open_palette == hwnd)
+        open_palette = nullptr;
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       delete palette;
       break;
@@ -207,17 +287,17 @@ void DrawPickerButton(const NativeControl& native, const DRAWITEMSTRUCT& item) {
 }
 
 void OpenPalette(HWND picker, HWND owner, Colour current, std::function<void(Colour)> picked) {
+  DismissPalette();
   RegisterPaletteClass();
   auto palette = std::make_unique<Palette>();
   palette->owner = owner;
   palette->current = current;
   palette->picked = std::move(picked);
-  const int size = CellSize();
-  const int client_width = 2 * kMargin + kColumns * size;
-  const int client_height = 3 * kMargin + kRows * size + kButtonHeight;
+  const int client_width = ClientWidth();
+  const int client_height = 3 * kMargin + kRows * CellSize() + kButtonHeight;
   RECT frame{0, 0, client_width, client_height};
   const DWORD style = WS_POPUP | WS_BORDER;
-  const DWORD ex_style = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  const DWORD ex_style = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
   AdjustWindowRectEx(&frame, style, FALSE, ex_style);
   RECT below;
   GetWindowRect(picker, &below);
@@ -246,12 +326,7 @@ void OpenPalette(HWND picker, HWND owner, Colour current, std::function<void(Col
     delete raw;
     return;
   }
-  HWND more = CreateWindowExW(
-      0, WC_BUTTONW, Wide(Gb("其它颜色...")).c_str(), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-      kMargin, 2 * kMargin + kRows * size, client_width - 2 * kMargin, kButtonHeight, hwnd,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMoreId)), GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(more, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-
+  open_palette = hwnd;
   HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd,
                               nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -263,11 +338,25 @@ void OpenPalette(HWND picker, HWND owner, Colour current, std::function<void(Col
       tool.uFlags = TTF_SUBCLASS;
       tool.hwnd = hwnd;
       tool.uId = i + 1;
-      tool.rect = CellRect(static_cast<int>(i));
+      tool.rect = ItemRect(static_cast<int>(i));
       tool.lpszText = raw->names[i].data();
       SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
   }
-  ShowWindow(hwnd, SW_SHOW);
-  SetForegroundWindow(hwnd);
+  // Shown without activation: the window keeps its caption and the picker its focus.
+  SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  // The picker's button may still hold the mouse while it reports its click.
+  PostMessageW(hwnd, kTrackMessage, 0, 0);
+}
+
+HWND OpenPaletteWindow() {
+  return open_palette;
+}
+
+bool DismissPalette() {
+  if (open_palette == nullptr)
+    return false;
+  SendMessageW(open_palette, WM_CLOSE, 0, 0);
+  return true;
 }

@@ -37,7 +37,12 @@ void DrawPickerButton(const NativeControl& native, const DRAWITEMSTRUCT& item);
 
 // The colour picker's pop-up: 32 named cells and "其它颜色..." for the system dialog.
 // `picked` runs after the pop-up is gone, only when the user chose a colour.
+// It never takes the activation or the focus; it holds the mouse capture while open.
 void OpenPalette(HWND picker, HWND owner, Colour current, std::function<void(Colour)> picked);
+// The open pop-up, or nullptr.
+HWND OpenPaletteWindow();
+// Closes an open pop-up without a choice; true when one was open.
+bool DismissPalette();
 
 // A group box parents its members, so their notices reach it first: it hands them on.
 void ForwardNoticesToTopLevel(HWND group_box);

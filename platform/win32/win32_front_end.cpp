@@ -334,13 +334,26 @@ void Win32FrontEnd::ShowFatalError(const Text& text) {
 
 void Win32FrontEnd::RunMessageLoop() {
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (!PreTranslate(message)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) Deliver(message);
+}
+
+void Win32FrontEnd::DeliverWaitingMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));  // left for RunMessageLoop
+      return;
     }
-    ReportFocusChange();
+    Deliver(message);
   }
+}
+
+void Win32FrontEnd::Deliver(const MSG& message) {
+  if (!PreTranslate(message)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  ReportFocusChange();
 }
 
 bool Win32FrontEnd::PreTranslate(const MSG& message) {
@@ -350,6 +363,10 @@ bool Win32FrontEnd::PreTranslate(const MSG& message) {
       (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
     return false;
   }
+  // The colour pop-up has no focus of its own: Escape closes it and goes no further; any
+  // other key closes it and then counts as usual.
+  if (DismissPalette() && message.wParam == VK_ESCAPE)
+    return true;
   NativeControl* native = ControlOfWindow(message.hwnd);
   const WPARAM key = message.wParam;
   const int32_t modifiers = Modifiers(key);
@@ -391,7 +408,7 @@ bool Win32FrontEnd::MoveTabFocus(bool backwards) {
     next = backwards ? (index + stops.size() - 1) % stops.size() : (index + 1) % stops.size();
   }
   NativeControl* target = stops[next];
-  SetFocus(target->hwnd);
+  FocusWithoutClick(target->hwnd);
   if (target->model->kind == Kind::EditBox)
     SendMessageW(target->hwnd, EM_SETSEL, 0, -1);
   return true;
@@ -410,9 +427,15 @@ bool Win32FrontEnd::MoveRadioFocus(const NativeControl& radio, bool backwards) {
   const size_t index = static_cast<size_t>(at - group.begin());
   NativeControl* target =
       group[backwards ? (index + group.size() - 1) % group.size() : (index + 1) % group.size()];
-  SetFocus(target->hwnd);
+  FocusWithoutClick(target->hwnd);
   application_->Click(target->model->id);
   return true;
+}
+
+void Win32FrontEnd::FocusWithoutClick(HWND hwnd) {
+  moving_focus_ = true;
+  SetFocus(hwnd);
+  moving_focus_ = false;
 }
 
 void Win32FrontEnd::ReportFocusChange() {
@@ -424,6 +447,7 @@ void Win32FrontEnd::ReportFocusChange() {
   NativeControl* lost = ControlOfWindow(last_focus_);
   NativeControl* got = ControlOfWindow(focus);
   last_focus_ = focus;
+  DismissPalette();  // the pop-up belongs to the picker that had the focus
   if (lost == got)
     return;
   if (lost != nullptr)
@@ -454,8 +478,13 @@ void Win32FrontEnd::Command(NativeControl& native, UINT code) {
   switch (c.kind) {
     case Kind::Button:
     case Kind::SuperBtn:
-    case Kind::RadioBox:
       if (code == BN_CLICKED)
+        application_->Click(c.id);
+      break;
+    case Kind::RadioBox:
+      // A radio box reports a click when it merely gets the focus (a platform habit);
+      // focus moves of our own are no choice of the user's.
+      if (code == BN_CLICKED && !moving_focus_)
         application_->Click(c.id);
       break;
     case Kind::ColorPicker:
@@ -558,12 +587,13 @@ LRESULT Win32FrontEnd::Handle(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
     case WM_ACTIVATE:
       // The focus comes back to the control that had it when the window was left.
       if (LOWORD(wparam) == WA_INACTIVE) {
+        DismissPalette();
         HWND focus = GetFocus();
         if (focus != nullptr && IsChild(hwnd, focus))
           focus_to_restore_ = focus;
       } else if (focus_to_restore_ != nullptr && IsWindow(focus_to_restore_) &&
                  IsWindowEnabled(focus_to_restore_)) {
-        SetFocus(focus_to_restore_);
+        FocusWithoutClick(focus_to_restore_);
         return 0;
       }
       break;

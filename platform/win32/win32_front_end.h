@@ -40,6 +40,9 @@ class Win32FrontEnd : public FrontEnd {
   bool LaunchProgram(const Text& command_line, int32_t show_window, bool wait) override;
   void ShowFatalError(const Text& text) override;
   void RunMessageLoop() override;
+  // Takes every message already waiting through the same path as the message loop
+  // (keyboard pre-translation included), then returns; for the Windows-side checks.
+  void DeliverWaitingMessages();
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -58,11 +61,13 @@ class Win32FrontEnd : public FrontEnd {
   // The control that owns a window (a combo box's inner parts included).
   NativeControl* ControlOfWindow(HWND hwnd);
 
+  void Deliver(const MSG& message);
   // Keyboard pre-translation; true when the message was consumed or dropped.
   bool PreTranslate(const MSG& message);
   bool MoveTabFocus(bool backwards);
   bool MoveRadioFocus(const NativeControl& radio, bool backwards);
   void ReportFocusChange();
+  void FocusWithoutClick(HWND hwnd);
 
   Application* application_ = nullptr;
   const ControlModel* model_ = nullptr;
@@ -77,4 +82,5 @@ class Win32FrontEnd : public FrontEnd {
   HBITMAP background_cache_ = nullptr;  // the picture stretched to the client area
   HWND last_focus_ = nullptr;
   HWND focus_to_restore_ = nullptr;
+  bool moving_focus_ = false;  // SetFocus of our own: a radio box's click is not the user's
 };
