@@ -38,7 +38,7 @@ class ComboBoxView : public Fl_Choice, public ControlView {
         break;
       case Aspect::Font: {
         const FlFont font = FontOf(c);
-        textfont(font.face);
+        textfont(font.widget_face);
         textsize(font.size);
         break;
       }

@@ -125,8 +125,10 @@ std::string ShownText(const Text& text) {
   return shown;
 }
 
-void DrawPlainText(const std::string& utf8, int x, int y, int w, int h, Fl_Align align) {
+void DrawPlainText(const std::string& utf8, int x, int y, int w, int h, Fl_Align align, bool bold) {
   fl_draw(utf8.c_str(), x, y, w, h, align, nullptr, 0);
+  if (bold)
+    fl_draw(utf8.c_str(), x + 1, y, w, h, align, nullptr, 0);
 }
 
 Rect WindowRect(const ControlModel& model, const Control& control) {

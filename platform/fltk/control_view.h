@@ -52,18 +52,25 @@ inline constexpr Fl_Color kButtonFace = FL_BACKGROUND_COLOR;
 // A border style as an FLTK box type (filled when `filled`).
 Fl_Boxtype BorderBox(int32_t border_style, bool filled);
 
-// The font a control draws with: its own or the window's 12-pixel GUI font.
+// The font a control draws with: its own or the window's 12-pixel GUI font. `face` is
+// always the regular cut: text this program draws itself is made bold by DrawPlainText.
+// Text that FLTK's own widgets draw (inputs, menus, browsers) uses `widget_face`, the
+// bold cut when the font is bold.
 struct FlFont {
   Fl_Font face = FL_HELVETICA;
   Fl_Fontsize size = 12;
+  bool bold = false;
+  Fl_Font widget_face = FL_HELVETICA;
 };
 FlFont FontOf(const Control& control);
 
 // UTF-8 for FLTK, with CR LF turned into the LF that FLTK breaks lines on.
 std::string ShownText(const Text& text);
 
-// Draws text with FLTK's "@" symbols and "&" shortcuts switched off.
-void DrawPlainText(const std::string& utf8, int x, int y, int w, int h, Fl_Align align);
+// Draws text with FLTK's "@" symbols and "&" shortcuts switched off; bold text is struck
+// twice, one pixel apart, so it is one pixel wider than fl_measure says.
+void DrawPlainText(const std::string& utf8, int x, int y, int w, int h, Fl_Align align,
+                   bool bold = false);
 
 // Where a control lies in window coordinates (group box members are inside theirs).
 Rect WindowRect(const ControlModel& model, const Control& control);

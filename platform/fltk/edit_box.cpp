@@ -77,7 +77,7 @@ class EditBoxView : public Fl_Input, public ControlView {
         break;
       case Aspect::Font: {
         const FlFont font = FontOf(c);
-        textfont(font.face);
+        textfont(font.widget_face);
         textsize(font.size);
         box(BorderBox(c.spec->own.border, true));
         color(FlColour(c.back_colour, kButtonFace));

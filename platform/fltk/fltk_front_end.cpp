@@ -9,6 +9,7 @@
 
 #include "platform/fltk/main_window.h"
 #include "platform/fltk/views.h"
+#include "resources/pictures.h"
 #include "shell/application.h"
 
 namespace {
@@ -64,7 +65,6 @@ void FltkFrontEnd::CreateWindow(const ControlModel& model) {
   Fl_Group::current(nullptr);
   window_ = new MainWindow(*this, spec.outer.width, spec.outer.height,
                            Utf8FromText(model.title()).c_str());
-  LoadBackground();
 
   // Every widget first, in reverse catalogue order; then each goes into its parent,
   // also in reverse order, because FLTK draws later children on top and earlier
@@ -166,38 +166,44 @@ void FltkFrontEnd::MoveFocus(ControlId from, bool backwards) {
   }
 }
 
-Fl_RGB_Image* FltkFrontEnd::PictureImage(const char* name) {
+const ScreenPicture* FltkFrontEnd::Picture(const char* name, bool greyed) {
   if (name == nullptr)
     return nullptr;
-  auto it = pictures_.find(name);
-  if (it == pictures_.end()) {
-    LoadedPicture loaded;
-    if (auto picture = DecodeJpeg(EmbeddedPicture(name))) {
-      loaded.picture = std::move(*picture);
-      loaded.image = std::make_unique<Fl_RGB_Image>(loaded.picture.rgb.data(), loaded.picture.width,
-                                                    loaded.picture.height, 3);
+  auto [it, added] = pictures_.try_emplace({name, greyed});
+  ScreenPicture& shown = it->second;
+  if (added) {
+    // Decoded again for the greyed copy: the pixels are not kept between the two.
+    if (const auto picture = DecodeJpeg(EmbeddedPicture(name))) {
+      uchar grey[3] = {0, 0, 0};
+      Fl::get_color(FL_GRAY, grey[0], grey[1], grey[2]);
+      const size_t row_bytes = static_cast<size_t>(picture->width) * 3;
+      shown.Fill(picture->width, picture->height, [&](int row, uint8_t* rgb) {
+        const uint8_t* from = &picture->rgb[static_cast<size_t>(row) * row_bytes];
+        for (size_t i = 0; i < row_bytes; ++i) {
+          // As a disabled caption fades: a third of the picture over the face colour.
+          rgb[i] =
+              greyed ? static_cast<uint8_t>((from[i] * 84u + grey[i % 3] * 172u) >> 8) : from[i];
+        }
+      });
     }
-    it = pictures_.emplace(name, std::move(loaded)).first;
   }
-  return it->second.image.get();
+  return shown.filled() ? &shown : nullptr;
 }
 
-void FltkFrontEnd::LoadBackground() {
+void FltkFrontEnd::FillBackground() {
+  background_tried_ = true;
   const char* name = model_->window().background_picture;
   if (name == nullptr)
     return;
-  auto picture = DecodeJpeg(EmbeddedPicture(name));
+  const auto picture = DecodeJpeg(EmbeddedPicture(name));
   if (!picture)
     return;  // the face colour shows instead
   // Stretched once to the client area with a box filter, so that drawing is a copy.
   const int w = kClientWidth, h = kClientHeight;
-  background_.picture.width = w;
-  background_.picture.height = h;
-  background_.picture.rgb.resize(static_cast<size_t>(w) * h * 3);
   const int sw = picture->width, sh = picture->height;
-  for (int y = 0; y < h; ++y) {
+  background_.Fill(w, h, [&](int y, uint8_t* out) {
     const int y0 = y * sh / h, y1 = std::max(y0 + 1, (y + 1) * sh / h);
-    for (int x = 0; x < w; ++x) {
+    for (int x = 0; x < w; ++x, out += 3) {
       const int x0 = x * sw / w, x1 = std::max(x0 + 1, (x + 1) * sw / w);
       unsigned sum[3] = {0, 0, 0};
       for (int yy = y0; yy < y1; ++yy) {
@@ -209,19 +215,19 @@ void FltkFrontEnd::LoadBackground() {
         }
       }
       const unsigned count = static_cast<unsigned>((y1 - y0) * (x1 - x0));
-      uint8_t* out = &background_.picture.rgb[(static_cast<size_t>(y) * w + x) * 3];
       for (int i = 0; i < 3; ++i) out[i] = static_cast<uint8_t>(sum[i] / count);
     }
-  }
-  background_.image = std::make_unique<Fl_RGB_Image>(background_.picture.rgb.data(), w, h, 3);
+  });
 }
 
-void FltkFrontEnd::DrawBackground(int x, int y, int w, int h) const {
-  if (background_.image == nullptr) {
+void FltkFrontEnd::DrawBackground(int x, int y, int w, int h) {
+  if (!background_tried_)
+    FillBackground();
+  if (!background_.filled()) {
     fl_rectf(x, y, w, h, kButtonFace);
     return;
   }
   fl_push_clip(x, y, w, h);
-  background_.image->draw(x, y, w, h, x, y);
+  background_.Draw(x, y, w, h, x, y);
   fl_pop_clip();
 }

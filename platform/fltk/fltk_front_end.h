@@ -1,16 +1,14 @@
 #pragma once
 // The Linux window on FLTK 1.3: mirrors the control model on screen and reports what
 // the user does to the Application. Texts cross this edge as UTF-8.
-#include <FL/Fl_RGB_Image.H>
-
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/fltk/control_view.h"
+#include "platform/fltk/screen_picture.h"
 #include "platform/front_end.h"
-#include "resources/pictures.h"
 
 class Application;
 class MainWindow;
@@ -34,11 +32,13 @@ class FltkFrontEnd : public FrontEnd {
   void ShowFatalError(const Text& text) override;
   void RunMessageLoop() override;
 
-  // A decoded picture of the catalogue, shared by every widget that shows it; null
-  // when the picture is missing or damaged (the widget then shows its caption).
-  Fl_RGB_Image* PictureImage(const char* name);
+  // A picture of the catalogue at its own size, greyed for a disabled control, shared
+  // by every widget that shows it; null when the picture is missing or damaged (the
+  // widget then shows its caption). Only while a widget draws: it is made at its first
+  // drawing.
+  const ScreenPicture* Picture(const char* name, bool greyed);
   // Paints the window's picture over a rectangle in window coordinates.
-  void DrawBackground(int x, int y, int w, int h) const;
+  void DrawBackground(int x, int y, int w, int h);
 
   // Tab and Shift+Tab: the next tab stop that takes input, in catalogue order.
   void MoveFocus(ControlId from, bool backwards);
@@ -52,13 +52,9 @@ class FltkFrontEnd : public FrontEnd {
     double period_s = 0;
     bool running = false;
   };
-  struct LoadedPicture {
-    Picture picture;
-    std::unique_ptr<Fl_RGB_Image> image;
-  };
   static void Tick(void* slot);
   ControlView* ViewOf(ControlId id) const;
-  void LoadBackground();
+  void FillBackground();
 
   Application* application_ = nullptr;
   const ControlModel* model_ = nullptr;
@@ -66,6 +62,7 @@ class FltkFrontEnd : public FrontEnd {
   std::map<ControlId, ControlView*> views_;  // the widgets belong to the window
   std::vector<ControlId> tab_order_;         // catalogue order
   std::map<ControlId, TimerSlot> timers_;    // nodes stay put while FLTK holds them
-  std::map<std::string, LoadedPicture> pictures_;
-  LoadedPicture background_;  // already stretched over the client area
+  std::map<std::pair<std::string, bool>, ScreenPicture> pictures_;  // by name, greyed
+  ScreenPicture background_;  // stretched over the client area
+  bool background_tried_ = false;
 };

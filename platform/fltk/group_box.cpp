@@ -50,7 +50,7 @@ class GroupBoxView : public Fl_Group, public ControlView {
     if (!caption.empty()) {
       int text_w = 0, unused_h = 0;
       fl_measure(caption.c_str(), text_w, unused_h, 0);
-      text_w += 4;
+      text_w += font.bold ? 5 : 4;
       int text_x = x() + 8;
       if (c.spec->own.align == Align::Centre)
         text_x = x() + (w() - text_w) / 2;
@@ -59,7 +59,8 @@ class GroupBoxView : public Fl_Group, public ControlView {
       fl_rectf(text_x, y(), text_w, text_h, kButtonFace);
       const Fl_Color text = FlColour(c.text_colour, FL_BLACK);
       fl_color(active_r() ? text : fl_inactive(text));
-      DrawPlainText(caption, text_x + 2, y(), text_w - 4, text_h, FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+      DrawPlainText(caption, text_x + 2, y(), text_w - 4, text_h, FL_ALIGN_LEFT | FL_ALIGN_INSIDE,
+                    font.bold);
     }
     fl_pop_clip();
   }

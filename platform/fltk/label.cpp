@@ -34,7 +34,7 @@ class LabelView : public Fl_Box, public ControlView {
     const Fl_Align wrap = c.spec->own.word_wrap ? FL_ALIGN_WRAP : 0;
     fl_push_clip(x(), y(), w(), h());
     DrawPlainText(ShownText(c.text), x(), y(), w(), h(),
-                  TextAlign(c.spec->own.align) | FL_ALIGN_INSIDE | wrap);
+                  TextAlign(c.spec->own.align) | FL_ALIGN_INSIDE | wrap, font.bold);
     fl_pop_clip();
   }
 

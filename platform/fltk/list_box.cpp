@@ -41,7 +41,7 @@ class ListBoxView : public Fl_Hold_Browser, public ControlView {
         break;
       case Aspect::Font: {
         const FlFont font = FontOf(c);
-        textfont(font.face);
+        textfont(font.widget_face);
         textsize(font.size);
         break;
       }

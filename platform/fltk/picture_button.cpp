@@ -3,9 +3,6 @@
 #include "platform/fltk/fltk_draw.h"
 
 #include <FL/Fl.H>
-#include <FL/Fl_RGB_Image.H>
-
-#include <memory>
 
 #include "platform/fltk/button_base.h"
 #include "platform/fltk/fltk_front_end.h"
@@ -15,8 +12,7 @@ namespace {
 
 class PictureButtonView : public ButtonBase {
  public:
-  PictureButtonView(FltkFrontEnd& owner, const Control& c)
-      : ButtonBase(owner, c), picture_(owner.PictureImage(c.spec->own.picture)) {}
+  PictureButtonView(FltkFrontEnd& owner, const Control& c) : ButtonBase(owner, c) {}
 
   void draw() override {
     const Fl_Boxtype face = Face();
@@ -24,32 +20,22 @@ class PictureButtonView : public ButtonBase {
     const int shift = value() != 0 ? 1 : 0;
     const int ix = x() + Fl::box_dx(face), iy = y() + Fl::box_dy(face);
     const int iw = w() - Fl::box_dw(face), ih = h() - Fl::box_dh(face);
-    if (picture_ != nullptr) {
+    // A disabled gift button shows its picture greyed, like its caption would be.
+    if (const ScreenPicture* shown = owner().Picture(control().spec->own.picture, !active_r())) {
       fl_push_clip(ix, iy, iw, ih);
-      Fl_RGB_Image* shown = picture_;
-      if (!active_r()) {
-        // A disabled gift button shows its picture greyed, like its caption would be.
-        if (inactive_ == nullptr) {
-          inactive_.reset(static_cast<Fl_RGB_Image*>(picture_->copy()));
-          inactive_->inactive();
-        }
-        shown = inactive_.get();
-      }
-      shown->draw(x() + (w() - shown->w()) / 2 + shift, y() + (h() - shown->h()) / 2 + shift);
+      shown->Draw(x() + (w() - shown->width()) / 2 + shift,
+                  y() + (h() - shown->height()) / 2 + shift, shown->width(), shown->height(), 0, 0);
       fl_pop_clip();
     } else {
       const FlFont font = FontOf(control());
       fl_font(font.face, font.size);
       fl_color(active_r() ? FL_BLACK : fl_inactive(FL_BLACK));
-      DrawPlainText(ShownText(control().text), ix + shift, iy + shift, iw, ih, FL_ALIGN_CENTER);
+      DrawPlainText(ShownText(control().text), ix + shift, iy + shift, iw, ih, FL_ALIGN_CENTER,
+                    font.bold);
     }
     if (Fl::focus() == this)
       draw_focus();
   }
-
- private:
-  Fl_RGB_Image* picture_;
-  std::unique_ptr<Fl_RGB_Image> inactive_;
 };
 
 }  // namespace

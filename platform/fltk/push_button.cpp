@@ -20,7 +20,7 @@ class PushButtonView : public ButtonBase {
     fl_color(active_r() ? FlColour(c.text_colour, FL_BLACK) : fl_inactive(FL_BLACK));
     const int shift = value() != 0 ? 1 : 0;
     DrawPlainText(ShownText(c.text), x() + 2 + shift, y() + 1 + shift, w() - 4, h() - 2,
-                  FL_ALIGN_CENTER | FL_ALIGN_CLIP);
+                  FL_ALIGN_CENTER | FL_ALIGN_CLIP, font.bold);
     if (Fl::focus() == this)
       draw_focus();
   }

@@ -37,7 +37,7 @@ class RadioBoxView : public Fl_Round_Button, public ControlView {
       case Aspect::Font:
       case Aspect::TextColour: {
         const FlFont font = FontOf(c);
-        labelfont(font.face);
+        labelfont(font.widget_face);
         labelsize(font.size);
         labelcolor(FlColour(c.text_colour, FL_BLACK));
         color(FlColour(c.back_colour, kButtonFace));

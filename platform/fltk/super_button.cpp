@@ -37,7 +37,7 @@ class SuperButtonView : public ButtonBase {
     fl_color(active_r() ? text : fl_inactive(text));
     const int shift = pressed ? 1 : 0;
     DrawPlainText(ShownText(c.text), x() + 2 + shift, y() + 1 + shift, w() - 4, h() - 2,
-                  FL_ALIGN_CENTER | FL_ALIGN_CLIP);
+                  FL_ALIGN_CENTER | FL_ALIGN_CLIP, font.bold);
     if (Fl::focus() == this)
       draw_focus();
   }

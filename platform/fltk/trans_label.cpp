@@ -28,7 +28,7 @@ class TransLabelView : public Fl_Box, public ControlView {
                            : c.spec->own.align == Align::Right ? FL_ALIGN_TOP_RIGHT
                                                                : FL_ALIGN_TOP_LEFT;
     fl_push_clip(x(), y(), w(), h());
-    DrawPlainText(ShownText(c.text), x(), y(), w(), h(), align | FL_ALIGN_INSIDE);
+    DrawPlainText(ShownText(c.text), x(), y(), w(), h(), align | FL_ALIGN_INSIDE, font.bold);
     fl_pop_clip();
   }
 
