@@ -87,6 +87,7 @@ POINT PointOf(LPARAM lparam) {
 }
 
 struct Palette {
+  HWND picker = nullptr;
   HWND owner = nullptr;
   Colour current = 0;
   std::function<void(Colour)> picked;
@@ -290,6 +291,7 @@ void OpenPalette(HWND picker, HWND owner, Colour current, std::function<void(Col
   DismissPalette();
   RegisterPaletteClass();
   auto palette = std::make_unique<Palette>();
+  palette->picker = picker;
   palette->owner = owner;
   palette->current = current;
   palette->picked = std::move(picked);
@@ -352,6 +354,15 @@ void OpenPalette(HWND picker, HWND owner, Colour current, std::function<void(Col
 
 HWND OpenPaletteWindow() {
   return open_palette;
+}
+
+void DismissPaletteIfFocusLeft(HWND focus) {
+  if (open_palette == nullptr)
+    return;
+  const auto* palette =
+      reinterpret_cast<const Palette*>(GetWindowLongPtrW(open_palette, GWLP_USERDATA));
+  if (palette != nullptr && focus != palette->picker)
+    DismissPalette();
 }
 
 bool DismissPalette() {

@@ -43,6 +43,8 @@ void OpenPalette(HWND picker, HWND owner, Colour current, std::function<void(Col
 HWND OpenPaletteWindow();
 // Closes an open pop-up without a choice; true when one was open.
 bool DismissPalette();
+// Closes an open pop-up once the keyboard focus is no longer on its picker.
+void DismissPaletteIfFocusLeft(HWND focus);
 
 // A group box parents its members, so their notices reach it first: it hands them on.
 void ForwardNoticesToTopLevel(HWND group_box);

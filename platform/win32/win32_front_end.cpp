@@ -447,7 +447,7 @@ void Win32FrontEnd::ReportFocusChange() {
   NativeControl* lost = ControlOfWindow(last_focus_);
   NativeControl* got = ControlOfWindow(focus);
   last_focus_ = focus;
-  DismissPalette();  // the pop-up belongs to the picker that had the focus
+  DismissPaletteIfFocusLeft(focus);  // the pop-up belongs to its picker
   if (lost == got)
     return;
   if (lost != nullptr)

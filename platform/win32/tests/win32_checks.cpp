@@ -5,10 +5,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "platform/win32/native_control.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_front_end.h"
 #include "services/file_services.h"
@@ -210,6 +212,249 @@ void CheckControls(Win32FrontEnd& front_end) {
         "font size 30 gives a 40-pixel GB2312 font of the same face");
 }
 
+// --- keys and mouse through the message loop's own path ---------------------------
+
+constexpr COLORREF kRed = RGB(0xff, 0x00, 0x00);
+
+// The thread's keyboard state as a key message leaves it: Shift held, NumLock on.
+void SetKeyState(int virtual_key, BYTE value) {
+  BYTE state[256] = {};
+  GetKeyboardState(state);
+  state[virtual_key] = value;
+  SetKeyboardState(state);
+}
+
+// A key pressed on the focused control: the messages wait in the queue and the front end
+// takes them as its message loop would, pre-translation and character translation included.
+void PressKey(Win32FrontEnd& front_end, WPARAM virtual_key, bool extended = false) {
+  HWND target = GetFocus();
+  const auto scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(virtual_key), 0));
+  const LPARAM down = 1 | (scan << 16) | (extended ? (LPARAM{1} << 24) : 0);
+  const LPARAM up = down | (LPARAM{1} << 30) | (LPARAM{1} << 31);
+  PostMessageW(target, WM_KEYDOWN, virtual_key, down);
+  PostMessageW(target, WM_KEYUP, virtual_key, up);
+  front_end.DeliverWaitingMessages();
+}
+
+// Whether the focus is in the control (a combo box's inner parts count).
+bool HasFocus(Win32FrontEnd& front_end, ControlId id) {
+  HWND control = front_end.WindowOf(id);
+  HWND focus = GetFocus();
+  return control != nullptr && (focus == control || IsChild(control, focus));
+}
+
+// Counts what reaches an edit box's own window procedure.
+struct Seen {
+  int enter_keys = 0;
+  int enter_characters = 0;
+  int characters = 0;
+};
+
+LRESULT CALLBACK Spy(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR /*id*/,
+                     DWORD_PTR data) {
+  auto* seen = reinterpret_cast<Seen*>(data);
+  if (message == WM_KEYDOWN && wparam == VK_RETURN)
+    seen->enter_keys++;
+  if (message == WM_CHAR) {
+    seen->characters++;
+    if (wparam == L'\r' || wparam == L'\n')
+      seen->enter_characters++;
+  }
+  return DefSubclassProc(hwnd, message, wparam, lparam);
+}
+
+void CheckKeyboard(Win32FrontEnd& front_end, Application& application) {
+  // Tab walks the tab stops that take input, in catalogue order, and wraps.
+  std::vector<ControlId> stops;
+  for (const Control& c : application.model().controls()) {
+    if (c.tab_stop && application.model().TakesInput(c) && front_end.WindowOf(c.id) != nullptr)
+      stops.push_back(c.id);
+  }
+  const Text fee_before = ReadText(编辑框25, prop::kContent);
+  const bool radio2_before = application.model().Find(单选框2)->checked;
+  SetFocus(front_end.WindowOf(stops.front()));
+  front_end.DeliverWaitingMessages();
+  bool forward = stops.size() > 10;
+  for (size_t i = 1; i <= stops.size(); ++i) {
+    PressKey(front_end, VK_TAB);
+    forward = forward && HasFocus(front_end, stops[i % stops.size()]);
+  }
+  Check(forward, "Tab visits every tab stop in catalogue order and wraps to the first");
+  Check(ReadText(编辑框25, prop::kContent) == fee_before &&
+            application.model().Find(单选框2)->checked == radio2_before,
+        "tabbing onto a radio box moves the focus only: no game-time choice");
+
+  SetKeyState(VK_SHIFT, 0x80);
+  bool backward = true;
+  for (size_t i = stops.size(); i-- > 0;) {
+    PressKey(front_end, VK_TAB);
+    backward = backward && HasFocus(front_end, stops[i]);
+  }
+  SetKeyState(VK_SHIFT, 0);
+  Check(backward, "Shift+Tab visits them in reverse order");
+
+  // The arrow keys move between the two radio boxes and choose the game time.
+  SetFocus(front_end.WindowOf(单选框2));
+  front_end.DeliverWaitingMessages();
+  struct Arrow {
+    WPARAM key;
+    ControlId lands_on;
+    const char* fee;
+  };
+  const std::vector<Arrow> arrows = {
+      {VK_RIGHT, 单选框3, "200"}, {VK_LEFT, 单选框2, "100"}, {VK_DOWN, 单选框3, "200"},
+      {VK_UP, 单选框2, "100"},    {VK_UP, 单选框3, "200"},
+  };
+  bool radios = true;
+  for (const Arrow& arrow : arrows) {
+    PressKey(front_end, arrow.key);
+    const ControlId other = arrow.lands_on == 单选框2 ? 单选框3 : 单选框2;
+    radios = radios && HasFocus(front_end, arrow.lands_on) &&
+             SendMessageW(front_end.WindowOf(arrow.lands_on), BM_GETCHECK, 0, 0) == BST_CHECKED &&
+             SendMessageW(front_end.WindowOf(other), BM_GETCHECK, 0, 0) == BST_UNCHECKED &&
+             ReadText(编辑框25, prop::kContent) == arrow.fee;
+  }
+  Check(radios, "arrow keys move between the radio boxes, check the one reached, set its fee");
+
+  // Keypad digits type into the custom amount box; keypad Enter adds the amount to the
+  // lollipop score and empties the box, and neither the Enter key nor a character of it
+  // reaches the box.
+  HWND amount = front_end.WindowOf(编辑框5);
+  Seen seen;
+  SetWindowSubclass(amount, Spy, 77, reinterpret_cast<DWORD_PTR>(&seen));
+  SetKeyState(VK_NUMLOCK, 0x01);
+  SetFocus(amount);
+  WriteText(编辑框9, prop::kContent, "100");
+  const Text multiplier = ReadText(编辑框7, prop::kContent);
+  PressKey(front_end, VK_NUMPAD2);
+  PressKey(front_end, VK_NUMPAD5);
+  Check(ReadText(编辑框5, prop::kContent) == "25" && WindowText(amount) == L"25",
+        "keypad digits type into the amount box");
+  PressKey(front_end, VK_RETURN, true);
+  Check(multiplier == "1" && ReadText(编辑框9, prop::kContent) == "125",
+        "keypad Enter in the amount box adds 25 to the lollipop score of 100");
+  Check(ReadText(编辑框5, prop::kContent).empty() && WindowText(amount).empty(),
+        "keypad Enter empties the amount box");
+  Check(seen.enter_keys == 0 && seen.enter_characters == 0 && seen.characters == 2,
+        "the dropped Enter never reaches the box: no key, no character, no beep");
+  RemoveWindowSubclass(amount, Spy, 77);
+
+  // Escape does not close the window, Enter does not move the focus, in a one-line box
+  // and in the multi-line team line (which takes Enter as a new line).
+  HWND quantity = front_end.WindowOf(编辑框3);
+  SetFocus(quantity);
+  PressKey(front_end, VK_ESCAPE);
+  PressKey(front_end, VK_RETURN);
+  Check(IsWindowVisible(front_end.main_window()) && GetFocus() == quantity,
+        "Escape and Enter in a one-line box: the window stays, the focus stays");
+  HWND line = front_end.WindowOf(编辑框1);
+  SetFocus(line);
+  const std::wstring before = WindowText(line);
+  const auto end = static_cast<WPARAM>(before.size());
+  SendMessageW(line, EM_SETSEL, end, static_cast<LPARAM>(end));
+  PressKey(front_end, VK_ESCAPE);
+  PressKey(front_end, VK_RETURN);
+  Check(IsWindowVisible(front_end.main_window()) && GetFocus() == line &&
+            WindowText(line) == before + L"\r\n",
+        "the multi-line team line takes Enter as a new line; Escape closes nothing");
+  SetKeyState(VK_NUMLOCK, 0);
+}
+
+// Where the palette paints the colour: the first pixel of it in the pop-up's client.
+bool FindColour(HWND hwnd, COLORREF colour, POINT& at) {
+  RECT client;
+  GetClientRect(hwnd, &client);
+  UpdateWindow(hwnd);
+  HDC dc = GetDC(hwnd);
+  bool found = false;
+  for (int y = 0; y < client.bottom && !found; ++y) {
+    for (int x = 0; x < client.right && !found; ++x) {
+      if (GetPixel(dc, x, y) == colour) {
+        // Aim a little inside the cell, past its edge.
+        at = POINT{x + 3, y + 3};
+        found = true;
+      }
+    }
+  }
+  ReleaseDC(hwnd, dc);
+  return found;
+}
+
+void Click(Win32FrontEnd& front_end, HWND hwnd, POINT at) {
+  const LPARAM where = MAKELPARAM(at.x, at.y);
+  PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, where);
+  PostMessageW(hwnd, WM_LBUTTONUP, 0, where);
+  front_end.DeliverWaitingMessages();
+}
+
+HWND OpenPaletteOf(Win32FrontEnd& front_end, ControlId picker) {
+  SendMessageW(front_end.WindowOf(picker), BM_CLICK, 0, 0);
+  front_end.DeliverWaitingMessages();
+  return OpenPaletteWindow();
+}
+
+void CheckPalette(Win32FrontEnd& front_end, Application& application) {
+  HWND window = front_end.main_window();
+  HWND picker = front_end.WindowOf(颜色选择器1);
+  SetForegroundWindow(window);
+  SetFocus(picker);
+  HWND palette = OpenPaletteOf(front_end, 颜色选择器1);
+  Check(palette != nullptr && IsWindowVisible(palette), "a click on the picker opens its palette");
+  Check(GetActiveWindow() != palette && GetFocus() == picker && GetCapture() == palette,
+        "the palette takes neither the activation nor the focus, only the mouse capture");
+
+  POINT red{};
+  Check(FindColour(palette, kRed, red), "the palette paints a red cell");
+  Click(front_end, palette, red);
+  Check(!IsWindow(palette) && OpenPaletteWindow() == nullptr && GetCapture() == nullptr,
+        "a click on a cell closes the palette and lets the mouse go");
+  Check(application.model().Find(颜色选择器1)->picked_colour == kRed,
+        "the clicked cell's colour is the picker's colour");
+
+  // The lollipop team line takes the colour at its next content change.
+  HWND line = front_end.WindowOf(编辑框1);
+  SendMessageW(line, WM_CHAR, L'x', 1);
+  HDC dc = GetDC(line);
+  SendMessageW(window, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+               reinterpret_cast<LPARAM>(line));
+  const COLORREF drawn = GetTextColor(dc);
+  ReleaseDC(line, dc);
+  Check(application.model().Find(编辑框1)->text_colour == kRed && drawn == kRed,
+        "typing into the team line draws it in the picked red");
+
+  // A click elsewhere, Escape, and a focus move close it without a choice.
+  struct Dismissal {
+    int how;
+    const char* what;
+  };
+  const std::vector<Dismissal> dismissals = {
+      {0, "a click outside the palette closes it without a choice"},
+      {1, "Escape closes the palette without a choice; the window stays"},
+      {2, "Tab closes the palette and moves the focus on"},
+      {3, "the focus leaving the picker closes the palette"},
+  };
+  for (const Dismissal& d : dismissals) {
+    SetFocus(picker);
+    front_end.DeliverWaitingMessages();
+    palette = OpenPaletteOf(front_end, 颜色选择器1);
+    if (d.how == 0) {
+      Click(front_end, palette, POINT{-20, -20});
+    } else if (d.how == 1) {
+      PressKey(front_end, VK_ESCAPE);
+    } else if (d.how == 2) {
+      PressKey(front_end, VK_TAB);
+    } else {
+      // A focus move that no key of the user's made still closes it.
+      SetFocus(front_end.WindowOf(编辑框3));
+      PostMessageW(window, WM_NULL, 0, 0);
+      front_end.DeliverWaitingMessages();
+    }
+    Check(palette != nullptr && !IsWindow(palette) && IsWindowVisible(window) &&
+              application.model().Find(颜色选择器1)->picked_colour == kRed,
+          d.what);
+  }
+}
+
 }  // namespace
 
 int main() {
@@ -226,6 +471,8 @@ int main() {
     CheckFileServices(GetRunDirectory());
     CheckWindow(front_end);
     CheckControls(front_end);
+    CheckKeyboard(front_end, application);
+    CheckPalette(front_end, application);
     DestroyWindow(front_end.main_window());
     Check(application.Run() == 0, "closing the window ends the program with 0");
   }
