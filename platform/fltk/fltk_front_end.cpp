@@ -132,7 +132,19 @@ void FltkFrontEnd::StopTimer(ControlId timer) {
 }
 
 void FltkFrontEnd::RunMessageLoop() {
-  while (window_ != nullptr && window_->shown()) Fl::wait();
+  while (window_ != nullptr && window_->shown()) {
+    Fl::wait();
+    if (test_dump_.armed())
+      test_dump_.Serve(*model_, FocusedControl());
+  }
+}
+
+ControlId FltkFrontEnd::FocusedControl() const {
+  for (const auto& [id, view] : views_) {
+    if (Fl::focus() == &view->widget())
+      return id;
+  }
+  return 0;
 }
 
 void FltkFrontEnd::CloseWindow() {

@@ -8,6 +8,7 @@
 
 #include "platform/fltk/control_view.h"
 #include "platform/fltk/screen_picture.h"
+#include "platform/fltk/test_dump.h"
 #include "platform/front_end.h"
 
 class Application;
@@ -54,6 +55,8 @@ class FltkFrontEnd : public FrontEnd {
   };
   static void Tick(void* slot);
   ControlView* ViewOf(ControlId id) const;
+  // The control whose widget has the keyboard; 0 for none.
+  ControlId FocusedControl() const;
   void FillBackground();
 
   Application* application_ = nullptr;
@@ -63,6 +66,7 @@ class FltkFrontEnd : public FrontEnd {
   std::vector<ControlId> tab_order_;         // catalogue order
   std::map<ControlId, TimerSlot> timers_;    // nodes stay put while FLTK holds them
   std::map<std::pair<std::string, bool>, ScreenPicture> pictures_;  // by name, greyed
+  TestDump test_dump_;
   ScreenPicture background_;  // stretched over the client area
   bool background_tried_ = false;
 };

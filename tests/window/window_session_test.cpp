@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -126,6 +127,8 @@ class WindowSession : public ::testing::Test {
     fs::create_directories(run_dir_ / "window");
     fs::create_directories(run_dir_ / "replay");
     fs::copy_file(SCOREBOARD_BINARY, run_dir_ / "window" / "scoreboard");
+    dump_ = run_dir_ / "board.txt";
+    setenv("SCOREBOARD_TEST_DUMP", dump_.c_str(), 1);
   }
 
   void TearDown() override {
@@ -153,6 +156,72 @@ class WindowSession : public ::testing::Test {
       std::to_string(win_y_ + top + height / 2) + " click 1");
   }
 
+  // Starts the program, waits for its window and notes where its client area lies.
+  std::string OpenWindow() {
+    app_ = Spawn({(run_dir_ / "window" / "scoreboard").string()});
+    EXPECT_GT(app_, 0);
+    std::string window_id;
+    for (int i = 0; i < 100 && window_id.empty(); ++i) {
+      std::this_thread::sleep_for(100ms);
+      std::istringstream found(Capture(std::string("xdotool search --name ") + kTitleWord));
+      found >> window_id;
+    }
+    const std::string info = Capture("xwininfo -id " + window_id);
+    auto field = [&](const std::string& name) {
+      const size_t at = info.find(name);
+      return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + name.size());
+    };
+    win_x_ = field("Absolute upper-left X:");
+    win_y_ = field("Absolute upper-left Y:");
+    return window_id;
+  }
+
+  // What the model holds, through the program's test dump (SCOREBOARD_TEST_DUMP and
+  // SIGUSR1): "NAME.text", "NAME.takes_input", "NAME.tab_stop" and "focus", with the
+  // control names in catalogue order in `order`.
+  struct Board {
+    std::map<std::string, std::string> values;
+    std::vector<std::string> order;
+    std::string operator[](const std::string& key) const {
+      const auto it = values.find(key);
+      return it == values.end() ? "<missing " + key + ">" : it->second;
+    }
+  };
+  Board ReadBoard() {
+    Board board;
+    fs::remove(dump_);
+    std::this_thread::sleep_for(100ms);  // the keys sent before are handled first
+    kill(app_, SIGUSR1);
+    for (int i = 0; i < 100 && !fs::exists(dump_); ++i) std::this_thread::sleep_for(20ms);
+    std::istringstream lines(ReadAll(dump_));
+    std::string line;
+    while (std::getline(lines, line)) {
+      const size_t eq = line.find('=');
+      if (eq == std::string::npos)
+        continue;
+      const std::string key = line.substr(0, eq);
+      board.values[key] = line.substr(eq + 1);
+      const std::string suffix = ".text";
+      if (key.size() > suffix.size() && key.ends_with(suffix))
+        board.order.push_back(key.substr(0, key.size() - suffix.size()));
+    }
+    return board;
+  }
+
+  // The next (or previous) tab stop after `from` that takes input, in catalogue order.
+  static std::string NextStop(const Board& board, const std::string& from, bool backwards) {
+    const auto n = static_cast<long>(board.order.size());
+    long at = 0;
+    while (at < n && board.order[static_cast<size_t>(at)] != from) ++at;
+    for (long step = 1; step <= n; ++step) {
+      const long i = ((backwards ? at - step : at + step) % n + n) % n;
+      const std::string& name = board.order[static_cast<size_t>(i)];
+      if (board[name + ".tab_stop"] == "1" && board[name + ".takes_input"] == "1")
+        return name;
+    }
+    return "";
+  }
+
   // The window's client area as raw RGB bytes, row by row.
   std::vector<uint8_t> Grab() {
     const fs::path raw = run_dir_ / "grab.rgb";
@@ -167,6 +236,7 @@ class WindowSession : public ::testing::Test {
   pid_t xvfb_ = -1, app_ = -1;
   Display* x_ = nullptr;
   fs::path run_dir_;
+  fs::path dump_;
   int win_x_ = 0, win_y_ = 0;
 };
 
@@ -296,6 +366,50 @@ TEST_F(WindowSession, OpensCentredPlaysASessionAndSavesTheRecord) {
   XFlush(x_);
   EXPECT_EQ(WaitFor(app_, 5000ms), 0);
   app_ = -1;
+}
+
+TEST_F(WindowSession, KeypadReachesKeyDownHandlersAndTabFollowsTheCatalogue) {
+  ASSERT_FALSE(OpenWindow().empty()) << "the window did not appear";
+  std::this_thread::sleep_for(3500ms);  // the start-up progress enables the boxes
+  const Board before = ReadBoard();
+  ASSERT_FALSE(before.order.empty()) << "no test dump written";
+  ASSERT_EQ(before["编辑框5.takes_input"], "1");
+  const long score = std::atol(before["编辑框9.text"].c_str());
+
+  // Keypad digits type into the lollipop's custom amount box (inside 分组框5)...
+  Click(16 + 216, 251 + 12, 56, 20);
+  X("key KP_1 KP_2");
+  const Board typed = ReadBoard();
+  EXPECT_EQ(typed["focus"], "编辑框5");
+  EXPECT_EQ(typed["编辑框5.text"], "12");
+  // ... and keypad Enter reaches its key-down handler as 13: the amount is credited, the
+  // box emptied, and the handler's "drop it" leaves no character behind.
+  X("key KP_Enter");
+  const Board credited = ReadBoard();
+  EXPECT_EQ(credited["编辑框9.text"], std::to_string(score + 12));
+  EXPECT_EQ(credited["编辑框5.text"], "");
+  EXPECT_EQ(credited["focus"], "编辑框5");
+
+  // Tab and Shift+Tab walk the tab stops that take input, in catalogue order.
+  std::vector<std::string> walked = {"编辑框5"};
+  for (int i = 0; i < 4; ++i) {
+    X("key Tab");
+    const Board now = ReadBoard();
+    SCOPED_TRACE("Tab " + std::to_string(i + 1));
+    EXPECT_EQ(now["focus"], NextStop(now, walked.back(), false));
+    walked.push_back(now["focus"]);
+  }
+  EXPECT_NE(walked[1], walked[2]);
+  for (int i = 4; i > 0; --i) {
+    X("key shift+Tab");
+    const Board now = ReadBoard();
+    SCOPED_TRACE("Shift+Tab " + std::to_string(i));
+    EXPECT_EQ(now["focus"], NextStop(now, walked[static_cast<size_t>(i)], true));
+    EXPECT_EQ(now["focus"], walked[static_cast<size_t>(i - 1)]);
+  }
+  // The keypad "-" reaches the whole-numbers box as the minus sign it stands for.
+  X("key KP_Subtract KP_3");
+  EXPECT_EQ(ReadBoard()["编辑框5.text"], "-3");
 }
 
 }  // namespace
