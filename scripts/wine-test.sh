@@ -3,8 +3,17 @@
 # starts it in a fresh Wine prefix on a private Xvfb display, plays tests/wine/session.script
 # with real mouse clicks and key presses at the catalogue's coordinates, and checks that
 # the record file it saves has exactly the bytes the Linux replay driver writes for the
-# same session (all but the time line, which follows the clock). Closes the window with
-# Alt+F4 and checks the exit code 0.
+# same session (all but the time line, which follows the clock). A colour picked from a
+# palette is checked on the screen: the team line it colours must show that colour after
+# its next edit, and none of it before. Escape and Enter must leave the window open;
+# Alt+F4 then closes it with exit code 0.
+#
+# Session lines the Wine driver plays (the replay driver reads the same lines):
+#   click NAME           a mouse click on the control's centre
+#   type NAME TEXT       click, select the box's whole text, type TEXT over it; digits are
+#                        typed on the numeric keypad, everything else with the main keys
+#   key NAME 13          Enter on the numeric keypad, into the control clicked before
+#   pick NAME #rrggbb    click the picker, then the palette's cell of that colour
 #
 # Before that, build-win/win32_checks.exe checks the front end and the Windows file
 # services in-process (platform/win32/tests/win32_checks.cpp).
@@ -165,7 +174,71 @@ click_control() {
   sleep 0.4
 }
 
+# Screen rectangle "WxH+X+Y" of a control, group box offsets included.
+screen_rect_of() {
+  awk -v want="$1" -v ox="$origin_x" -v oy="$origin_y" '
+    { split($4, r, /[,x]/); left[$1] = r[1]; top[$1] = r[2]; w[$1] = r[3]; h[$1] = r[4];
+      p = $5; sub(/^parent=/, "", p); parent[$1] = p }
+    END {
+      if (!(want in left)) exit 1
+      x = left[want]; y = top[want]
+      if (parent[want] != "-") { x += left[parent[want]]; y += top[parent[want]] }
+      printf "%dx%d+%d+%d\n", w[want], h[want], ox + x, oy + y
+    }' "$work/layout.txt"
+}
+
+# Pixels of one colour (#rrggbb, each channel within 60) in a screen rectangle.
+count_colour() {
+  local hex=${2#\#}
+  import -window root -crop "$1" +repage -depth 8 txt:- 2>/dev/null |
+    awk -v r=$((16#${hex:0:2})) -v g=$((16#${hex:2:2})) -v b=$((16#${hex:4:2})) '
+      function near(a, c) { return (a - c) * (a - c) <= 3600 }
+      BEGIN { n = 0 }
+      /^[0-9]/ {
+        v = $2; gsub(/[()]/, "", v); split(v, c, ",")
+        if (near(c[1], r) && near(c[2], g) && near(c[3], b)) n++
+      }
+      END { print n }'
+}
+
+# Visible top-level X windows other than the program's own and the root.
+other_windows() {
+  xdotool search --onlyvisible --name '' 2>/dev/null | grep -vx "$window" |
+    while read -r w; do
+      [ "$(xdotool getwindowgeometry "$w" 2>/dev/null | awk '/Geometry/ { print $2 }')" = 1280x1024 ] || echo "$w"
+    done || true
+}
+
+pick_colour() {
+  local name=$1 colour=$2 palette="" at
+  case "$colour" in
+    \#[0-9a-fA-F][0-9a-fA-F][0-9a-fA-F][0-9a-fA-F][0-9a-fA-F][0-9a-fA-F]) ;;
+    *) fail "pick needs a colour #rrggbb, not \"$colour\"" ;;
+  esac
+  click_control "$name"
+  for _ in $(seq 1 25); do
+    palette=$(other_windows | head -n1)
+    [ -n "$palette" ] && break
+    sleep 0.2
+  done
+  [ -n "$palette" ] || fail "no palette opened for $name"
+  # The cell is wherever the palette paints that exact colour.
+  at=$(import -window "$palette" -depth 8 txt:- 2>/dev/null | awk -v want="$colour" '
+    tolower(substr($3, 1, 7)) == tolower(want) { split($1, p, /[,:]/); print p[1] + 3, p[2] + 3; exit }' || true)
+  [ -n "$at" ] || fail "the palette of $name shows no $colour cell"
+  eval "$(xdotool getwindowgeometry --shell "$palette" | sed 's/^/PALETTE_/')"
+  set -- $at
+  xdotool mousemove --sync $((PALETTE_X + $1)) $((PALETTE_Y + $2)) click 1 2>/dev/null
+  for _ in $(seq 1 25); do
+    [ -z "$(other_windows)" ] && break
+    sleep 0.2
+  done
+  [ -z "$(other_windows)" ] || fail "the palette of $name stayed open after a click on $colour"
+}
+
 shots=${SCOREBOARD_WINE_SCREENSHOT:-}
+picked_colour=""
+line_rect=$(screen_rect_of 编辑框1) || fail "no 编辑框1 in the catalogue"
 while IFS= read -r line || [ -n "$line" ]; do
   case "$line" in
     "" | \#*) continue ;;
@@ -181,8 +254,24 @@ while IFS= read -r line || [ -n "$line" ]; do
       text=${line#type "$name" }
       click_control "$name"
       # Without a window manager xdotool warns about the input focus; the keys still go.
-      xdotool type --delay 60 "$text" 2>/dev/null
+      xdotool key ctrl+Home ctrl+shift+End 2>/dev/null
+      if [[ "$text" =~ ^[0-9]+$ ]]; then
+        keys=()
+        for ((i = 0; i < ${#text}; i++)); do keys+=("KP_${text:i:1}"); done
+        xdotool key --delay 60 "${keys[@]}" 2>/dev/null
+      else
+        xdotool type --delay 60 "$text" 2>/dev/null
+      fi
       sleep 0.4
+      ;;
+    key)
+      [ "${3:-}" = 13 ] || fail "the Wine driver presses only Enter (13), not \"${3:-}\""
+      xdotool key KP_Enter 2>/dev/null
+      sleep 0.4
+      ;;
+    pick)
+      pick_colour "$name" "${3:-}"
+      picked_colour=$3
       ;;
     *) fail "the Wine driver knows no \"$command\" ($line)" ;;
   esac
@@ -192,7 +281,18 @@ while IFS= read -r line || [ -n "$line" ]; do
     import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots" 2>/dev/null ||
       echo "wine-test: no screenshot (ImageMagick's import missing?)"
   fi
+  # The lollipop team line: not red before its colour is picked and the line edited.
+  if [ "$command" = pick ] && [ "$name" = 颜色选择器1 ]; then
+    before=$(count_colour "$line_rect" "$picked_colour")
+    [ "$before" -eq 0 ] || fail "编辑框1 showed $before pixels of $picked_colour before its edit"
+  fi
 done <"$session"
+
+if [ -n "$picked_colour" ]; then
+  after=$(count_colour "$line_rect" "$picked_colour")
+  [ "$after" -ge 20 ] || fail "编辑框1 is not drawn in $picked_colour after its edit ($after pixels)"
+  echo "wine-test: the lollipop team line is drawn in $picked_colour ($after pixels)"
+fi
 
 record_name=游戏数据保存.txt
 wine_record=$run_dir/$record_name
@@ -203,8 +303,14 @@ done
 [ -s "$wine_record" ] || fail "scoreboard.exe wrote no $record_name (run folder: $(ls "$run_dir"))"
 sleep 0.5
 
-# Close as a host would; the program ends with exit code 0.
+# Escape and Enter close nothing: the window must outlive them.
 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+xdotool key --window "$window" Escape Return KP_Enter 2>/dev/null
+sleep 0.8
+kill -0 "$exe_pid" 2>/dev/null && xdotool search --onlyvisible --name 'Orvane' >/dev/null 2>&1 ||
+  fail "the window closed on Escape or Enter"
+
+# Close as a host would; the program ends with exit code 0.
 xdotool key --window "$window" alt+F4 2>/dev/null
 status=""
 for _ in $(seq 1 150); do
