@@ -2,7 +2,9 @@
 # Start-up to first frame under Wine: scoreboard.exe against a bare Win32 window with one
 # button (bench/win32/bare_window.cpp), side by side in one run, alternating, on a private
 # Xvfb display with a warm Wine server. "First frame" is the moment the program's window
-# is mapped and visible on the X display, polled every 5 ms.
+# is mapped and visible on the X display, polled every 5 ms. Then, for each program left
+# running idle (the scoreboard's timers ticking), its peak resident memory and the CPU
+# it and the Wine server use over 10 s.
 # Usage: bench/wine_startup.sh [ROUNDS]   (default 7; builds with scripts/build-windows.sh)
 set -euo pipefail
 
@@ -82,3 +84,33 @@ bare_size=$(stat -c %s "$root/build-win/bare_window.exe")
 printf 'median of %d: bare_window %s ms (%d bytes), scoreboard %s ms (%d bytes)\n' "$rounds" \
   "$(printf '%s\n' "${bare[@]}" | median)" "$bare_size" \
   "$(printf '%s\n' "${board[@]}" | median)" "$size"
+
+# Peak resident memory (kB) and CPU (% of one core, the program plus the Wine server)
+# of a program left idle for 10 s after its window shows.
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+steady() {
+  local exe=$1 title=$2 pid program server before after server_before server_after hwm
+  (cd "$work" && exec "$wine" "$exe" >/dev/null 2>&1) &
+  pid=$!
+  for _ in $(seq 1 6000); do
+    xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 && break
+    sleep 0.005
+  done
+  sleep 2
+  program=$(pgrep -f "$exe" | tail -n 1)
+  server=$(pgrep -n -f wineserver)  # the newest: this run's prefix
+  before=$(cpu_ticks "$program")
+  server_before=$(cpu_ticks "$server")
+  sleep 10
+  after=$(cpu_ticks "$program")
+  server_after=$(cpu_ticks "$server")
+  hwm=$(awk '/VmHWM/ { print $2 }' "/proc/$program/status")
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null || true
+  sleep 0.5
+  awk -v t=$((after - before + server_after - server_before)) -v hz="$(getconf CLK_TCK)" \
+    -v hwm="$hwm" -v name="$exe" 'BEGIN { printf "%s: peak memory %d kB, idle CPU %.2f %%\n", name, hwm, 100 * t / hz / 10 }'
+}
+set +e  # a measurement that cannot be taken is reported, not fatal
+steady bare_window.exe BareWindow
+steady scoreboard.exe Orvane

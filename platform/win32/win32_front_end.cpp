@@ -14,6 +14,19 @@
 
 namespace {
 
+// Whether the window already shows this text. The clock label is rewritten at every
+// tick of its timer but changes once a second: setting an unchanged caption would make
+// the platform redraw a hundred times a second for nothing.
+bool ShowsText(HWND hwnd, const std::wstring& text) {
+  const int length = GetWindowTextLengthW(hwnd);
+  if (length != static_cast<int>(text.size()))
+    return false;
+  std::wstring shown(static_cast<size_t>(length) + 1, L'\0');
+  GetWindowTextW(hwnd, shown.data(), length + 1);
+  shown.resize(static_cast<size_t>(length));
+  return shown == text;
+}
+
 constexpr wchar_t kWindowClass[] = L"ScoreboardWindow";
 
 bool KeyIsDown(int virtual_key) {
@@ -233,7 +246,10 @@ void Win32FrontEnd::Changed(ControlId control, Aspect aspect) {
         SetWindowTextW(hwnd, Wide(c.text).c_str());
         native->muted = false;
       } else {
-        SetWindowTextW(hwnd, Wide(c.text).c_str());
+        const std::wstring caption = Wide(c.text);
+        if (ShowsText(hwnd, caption))
+          break;
+        SetWindowTextW(hwnd, caption.c_str());
         if (c.kind == Kind::TransLabel)
           RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         else if (c.kind == Kind::SuperBtn)
