@@ -5,20 +5,20 @@
 
 namespace {
 
-Control MakeControl(const ControlSpec& spec) {
+Control MakeControl(const ControlSpec& entry) {
   Control c;
-  c.spec = &spec;
-  c.kind = spec.kind;
-  c.id = spec.id;
-  c.parent = spec.parent;
-  c.name = spec.name;
-  c.rect = spec.rect;
-  const bool visual = !IsNonVisual(spec.kind);
-  c.visible = visual && (spec.flags & kVisible) != 0;
-  c.disabled = visual && (spec.flags & kDisabled) != 0;
-  c.tab_stop = visual && (spec.flags & kTabStop) != 0;
+  c.entry = &entry;
+  c.kind = entry.kind;
+  c.id = entry.id;
+  c.parent = entry.parent;
+  c.name = entry.name;
+  c.rect = entry.rect;
+  const bool visual = !IsNonVisual(entry.kind);
+  c.visible = visual && (entry.flags & kVisible) != 0;
+  c.disabled = visual && (entry.flags & kDisabled) != 0;
+  c.tab_stop = visual && (entry.flags & kTabStop) != 0;
 
-  const OwnProperties& own = spec.own;
+  const OwnProperties& own = entry.own;
   c.text = TextFromUtf8(own.text ? own.text : "");
   for (const char* item : own.items) c.items.push_back(TextFromUtf8(item));
   c.selection = own.selection;
@@ -48,9 +48,9 @@ Control MakeControl(const ControlSpec& spec) {
 ControlModel::ControlModel(const WindowSpec& window, std::span<const ControlSpec> catalogue)
     : window_(&window), title_(TextFromUtf8(window.title)) {
   controls_.reserve(catalogue.size());
-  for (const ControlSpec& spec : catalogue) {
-    index_.emplace(spec.id, controls_.size());
-    controls_.push_back(MakeControl(spec));
+  for (const ControlSpec& entry : catalogue) {
+    index_.emplace(entry.id, controls_.size());
+    controls_.push_back(MakeControl(entry));
   }
 }
 

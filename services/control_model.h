@@ -26,7 +26,7 @@ struct Font {
 };
 
 struct Control {
-  const ControlSpec* spec = nullptr;
+  const ControlSpec* entry = nullptr;  // the control's catalogue entry
   Kind kind = Kind::Label;
   ControlId id = 0;
   ControlId parent = 0;

@@ -93,7 +93,7 @@ void WriteFontSize(Control& box, int32_t size) {
   // A single-line box grows to hold one line of the new font; nothing ever shrinks.
   const int32_t character = box.font.height == 0 ? -kDefaultGuiFontHeight : -box.font.height;
   const int32_t needed = character + 2 * kSystemEdge;
-  if (!(box.spec != nullptr && box.spec->own.multiline) && box.rect.height < needed) {
+  if (!(box.entry != nullptr && box.entry->own.multiline) && box.rect.height < needed) {
     box.rect.height = needed;
     Notify(box, Aspect::Geometry);
   }
@@ -329,7 +329,7 @@ void WriteLogical(ControlId control, int32_t index, bool value) {
 }
 
 Text FilterTyped(const Control& box, std::string_view typed) {
-  if (box.spec == nullptr || box.spec->own.input != InputMode::WholeNumbers)
+  if (box.entry == nullptr || box.entry->own.input != InputMode::WholeNumbers)
     return Text(typed);
   Text kept;
   for (size_t i = 0; i < typed.size(); ++i) {

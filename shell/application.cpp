@@ -102,7 +102,7 @@ bool Application::Edited(ControlId id, std::string_view text) {
   Control* c = Interactive(id);
   if (c == nullptr || c->kind != Kind::EditBox)
     return false;
-  if (c->spec->own.input == InputMode::ReadOnly)
+  if (c->entry->own.input == InputMode::ReadOnly)
     return false;
   c->text = Text(text);
   RaiseEvent(kMainWindow, id, event::kContentChanged);
@@ -113,7 +113,7 @@ bool Application::Type(ControlId id, std::string_view text) {
   Control* c = Interactive(id);
   if (c == nullptr || c->kind != Kind::EditBox)
     return false;
-  if (c->spec->own.input == InputMode::ReadOnly)
+  if (c->entry->own.input == InputMode::ReadOnly)
     return false;
   c->text = FilterTyped(*c, text);
   runtime_.front_end->Changed(id, Aspect::Caption);

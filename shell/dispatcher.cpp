@@ -46,7 +46,7 @@ HandlerResult RaiseEvent(WindowId window, ControlId control, int32_t event,
     FatalRuntimeError(std::nullopt, Gb("未找到引发事件的窗口组件"));
   if (!KindRaisesEvents(target->kind))
     FatalRuntimeError(std::nullopt, Gb("引发事件的窗口组件无效"));
-  return CallBound(target->spec->bindings, event, MakeArgs(arguments), window, control);
+  return CallBound(target->entry->bindings, event, MakeArgs(arguments), window, control);
 }
 
 HandlerResult RaiseWindowEvent(int32_t event) {

@@ -25,7 +25,7 @@ class EditBoxView : public Fl_Input, public ControlView {
  public:
   EditBoxView(FltkFrontEnd& owner, const Control& c)
       : Fl_Input(c.rect.left, c.rect.top, c.rect.width, c.rect.height), ControlView(owner, c.id) {
-    const OwnProperties& own = c.spec->own;
+    const OwnProperties& own = c.entry->own;
     if (own.multiline)
       type(FL_MULTILINE_INPUT_WRAP);
     readonly(own.input == InputMode::ReadOnly ? 1 : 0);
@@ -79,7 +79,7 @@ class EditBoxView : public Fl_Input, public ControlView {
         const FlFont font = FontOf(c);
         textfont(font.widget_face);
         textsize(font.size);
-        box(BorderBox(c.spec->own.border, true));
+        box(BorderBox(c.entry->own.border, true));
         color(FlColour(c.back_colour, kButtonFace));
         selection_color(FL_SELECTION_COLOR);
         break;
@@ -110,7 +110,7 @@ class EditBoxView : public Fl_Input, public ControlView {
     const bool printable =
         Fl::event_length() > 0 && static_cast<unsigned char>(Fl::event_text()[0]) >= 0x20 &&
         Fl::event_text()[0] != 0x7F && (Fl::event_state() & (FL_CTRL | FL_ALT | FL_META)) == 0;
-    if (c.spec->own.input != InputMode::WholeNumbers || (event == FL_KEYBOARD && !printable))
+    if (c.entry->own.input != InputMode::WholeNumbers || (event == FL_KEYBOARD && !printable))
       return Fl_Input::handle(event);
     const std::string kept = Utf8FromText(FilterTyped(
         c, TextFromUtf8(std::string(Fl::event_text(), static_cast<size_t>(Fl::event_length())))));

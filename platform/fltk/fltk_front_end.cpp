@@ -19,8 +19,8 @@ ControlView* MakeView(FltkFrontEnd& owner, const Control& c) {
     case Kind::EditBox:
       return MakeEditBox(owner, c);
     case Kind::Button:
-      return c.spec->own.picture != nullptr ? MakePictureButton(owner, c)
-                                            : MakePushButton(owner, c);
+      return c.entry->own.picture != nullptr ? MakePictureButton(owner, c)
+                                             : MakePushButton(owner, c);
     case Kind::SuperBtn:
       return MakeSuperButton(owner, c);
     case Kind::Label:
@@ -61,9 +61,9 @@ FltkFrontEnd::~FltkFrontEnd() {
 
 void FltkFrontEnd::CreateWindow(const ControlModel& model) {
   model_ = &model;
-  const WindowSpec& spec = model.window();
+  const WindowSpec& entry = model.window();
   Fl_Group::current(nullptr);
-  window_ = new MainWindow(*this, spec.outer.width, spec.outer.height,
+  window_ = new MainWindow(*this, entry.outer.width, entry.outer.height,
                            Utf8FromText(model.title()).c_str());
 
   // Every widget first, in reverse catalogue order; then each goes into its parent,

@@ -52,9 +52,9 @@ class GroupBoxView : public Fl_Group, public ControlView {
       fl_measure(caption.c_str(), text_w, unused_h, 0);
       text_w += font.bold ? 5 : 4;
       int text_x = x() + 8;
-      if (c.spec->own.align == Align::Centre)
+      if (c.entry->own.align == Align::Centre)
         text_x = x() + (w() - text_w) / 2;
-      else if (c.spec->own.align == Align::Right)
+      else if (c.entry->own.align == Align::Right)
         text_x = x() + w() - 8 - text_w;
       fl_rectf(text_x, y(), text_w, text_h, kButtonFace);
       const Fl_Color text = FlColour(c.text_colour, FL_BLACK);

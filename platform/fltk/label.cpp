@@ -31,10 +31,10 @@ class LabelView : public Fl_Box, public ControlView {
     fl_font(font.face, font.size);
     const Fl_Color text = FlColour(c.text_colour, FL_BLACK);
     fl_color(active_r() ? text : fl_inactive(text));
-    const Fl_Align wrap = c.spec->own.word_wrap ? FL_ALIGN_WRAP : 0;
+    const Fl_Align wrap = c.entry->own.word_wrap ? FL_ALIGN_WRAP : 0;
     fl_push_clip(x(), y(), w(), h());
     DrawPlainText(ShownText(c.text), x(), y(), w(), h(),
-                  TextAlign(c.spec->own.align) | FL_ALIGN_INSIDE | wrap, font.bold);
+                  TextAlign(c.entry->own.align) | FL_ALIGN_INSIDE | wrap, font.bold);
     fl_pop_clip();
   }
 

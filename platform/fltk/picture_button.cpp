@@ -21,7 +21,7 @@ class PictureButtonView : public ButtonBase {
     const int ix = x() + Fl::box_dx(face), iy = y() + Fl::box_dy(face);
     const int iw = w() - Fl::box_dw(face), ih = h() - Fl::box_dh(face);
     // A disabled gift button shows its picture greyed, like its caption would be.
-    if (const ScreenPicture* shown = owner().Picture(control().spec->own.picture, !active_r())) {
+    if (const ScreenPicture* shown = owner().Picture(control().entry->own.picture, !active_r())) {
       fl_push_clip(ix, iy, iw, ih);
       shown->Draw(x() + (w() - shown->width()) / 2 + shift,
                   y() + (h() - shown->height()) / 2 + shift, shown->width(), shown->height(), 0, 0);

@@ -19,7 +19,7 @@ class ProgressBarView : public Fl_Widget, public ControlView {
 
   void draw() override {
     const Control& c = control();
-    const Fl_Boxtype frame = BorderBox(c.spec->own.border, true);
+    const Fl_Boxtype frame = BorderBox(c.entry->own.border, true);
     draw_box(frame, FlColour(c.back_colour, fl_rgb_color(0xE6, 0xE6, 0xE6)));
     const int range = c.maximum - c.minimum;
     if (range <= 0)

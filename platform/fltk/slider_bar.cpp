@@ -18,7 +18,7 @@ class SliderBarView : public Fl_Slider, public ControlView {
  public:
   SliderBarView(FltkFrontEnd& owner, const Control& c)
       : Fl_Slider(c.rect.left, c.rect.top, c.rect.width, c.rect.height), ControlView(owner, c.id) {
-    type(c.spec->own.horizontal ? FL_HOR_NICE_SLIDER : FL_VERT_NICE_SLIDER);
+    type(c.entry->own.horizontal ? FL_HOR_NICE_SLIDER : FL_VERT_NICE_SLIDER);
     box(FL_FLAT_BOX);
     slider_size(0.08);
     step(1);
@@ -31,7 +31,7 @@ class SliderBarView : public Fl_Slider, public ControlView {
     if (PreHandle(event))
       return 1;
     if (event == FL_KEYBOARD) {
-      const OwnProperties& own = control().spec->own;
+      const OwnProperties& own = control().entry->own;
       const int line = std::max(own.line_step, 1), page = std::max(own.page_step, 1);
       int target = static_cast<int>(value());
       switch (Fl::event_key()) {

@@ -25,7 +25,7 @@ class SuperButtonView : public ButtonBase {
 
   void draw() override {
     const Control& c = control();
-    const OwnProperties& own = c.spec->own;
+    const OwnProperties& own = c.entry->own;
     const bool pressed = value() != 0;
     const ColourPair& look = pressed ? own.pressed : hot_ && active_r() ? own.hot : own.normal;
     // A look without a colour of its own falls back on the normal look.

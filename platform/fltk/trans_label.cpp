@@ -24,9 +24,9 @@ class TransLabelView : public Fl_Box, public ControlView {
     fl_font(font.face, font.size);
     const Fl_Color text = FlColour(c.text_colour, FL_BLACK);
     fl_color(active_r() ? text : fl_inactive(text));
-    const Fl_Align align = c.spec->own.align == Align::Centre  ? FL_ALIGN_TOP
-                           : c.spec->own.align == Align::Right ? FL_ALIGN_TOP_RIGHT
-                                                               : FL_ALIGN_TOP_LEFT;
+    const Fl_Align align = c.entry->own.align == Align::Centre  ? FL_ALIGN_TOP
+                           : c.entry->own.align == Align::Right ? FL_ALIGN_TOP_RIGHT
+                                                                : FL_ALIGN_TOP_LEFT;
     fl_push_clip(x(), y(), w(), h());
     DrawPlainText(ShownText(c.text), x(), y(), w(), h(), align | FL_ALIGN_INSIDE, font.bold);
     fl_pop_clip();

@@ -9,7 +9,7 @@
 #include "shell/catalogue.h"
 
 HWND CreateBarKind(const Control& c, HWND parent) {
-  const OwnProperties& own = c.spec->own;
+  const OwnProperties& own = c.entry->own;
   const bool progress = c.kind == Kind::ProcessBar;
   DWORD style = WS_CHILD | BorderStyle(own.border);
   if (!progress)

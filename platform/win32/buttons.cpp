@@ -42,7 +42,7 @@ LRESULT CALLBACK SuperButtonProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
 }  // namespace
 
 HWND CreateButtonKind(const Control& c, HWND parent, NativeControl& native) {
-  const OwnProperties& own = c.spec->own;
+  const OwnProperties& own = c.entry->own;
   DWORD style = WS_CHILD | BorderStyle(own.border);
   std::wstring caption = Wide(c.text);
   switch (c.kind) {
@@ -106,7 +106,7 @@ void DrawPictureButton(const NativeControl& native, const DRAWITEMSTRUCT& item) 
 }
 
 void DrawSuperButton(const NativeControl& native, const DRAWITEMSTRUCT& item) {
-  const OwnProperties& own = native.model->spec->own;
+  const OwnProperties& own = native.model->entry->own;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
   const bool disabled = (item.itemState & ODS_DISABLED) != 0;
   const ColourPair& look = pressed ? own.pressed : native.hot ? own.hot : own.normal;

@@ -11,8 +11,8 @@
 namespace {
 
 bool Dropped(const NativeControl& native, WPARAM character) {
-  const ControlSpec* spec = native.model->spec;
-  if (spec == nullptr || spec->own.input != InputMode::WholeNumbers)
+  const ControlSpec* entry = native.model->entry;
+  if (entry == nullptr || entry->own.input != InputMode::WholeNumbers)
     return false;
   if (character < 0x20 || character == 0x7F)
     return false;  // control keys act on the box
@@ -41,7 +41,7 @@ DWORD AlignStyle(Align align) {
 }  // namespace
 
 HWND CreateEditBox(const Control& c, HWND parent, NativeControl& native) {
-  const OwnProperties& own = c.spec->own;
+  const OwnProperties& own = c.entry->own;
   DWORD style = WS_CHILD | AlignStyle(own.align) | BorderStyle(own.border);
   if (own.multiline) {
     // Enter starts a new line in a multi-line box the user may type in.

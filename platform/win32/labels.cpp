@@ -51,7 +51,7 @@ void PaintTransLabel(HWND hwnd, const NativeControl& native) {
   const std::wstring caption = Wide(native.model->text);
   RECT text = client;
   DrawTextW(memory, caption.c_str(), static_cast<int>(caption.size()), &text,
-            TextFormat(native.model->spec->own));
+            TextFormat(native.model->entry->own));
   SelectObject(memory, old_font);
   BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
   SelectObject(memory, old_bitmap);
@@ -118,7 +118,7 @@ DWORD StaticAlign(const OwnProperties& own) {
 }  // namespace
 
 HWND CreateLabelKind(const Control& c, HWND parent, NativeControl& native) {
-  const OwnProperties& own = c.spec->own;
+  const OwnProperties& own = c.entry->own;
   if (c.kind == Kind::TransLabel) {
     RegisterTransLabelClass();
     return CreateWindowExW(BorderExStyle(own.border), kTransLabelClass, Wide(c.text).c_str(),

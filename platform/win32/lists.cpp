@@ -15,7 +15,7 @@ constexpr int kDropDownRows = 10;
 }  // namespace
 
 HWND CreateListKind(const Control& c, HWND parent) {
-  const OwnProperties& own = c.spec->own;
+  const OwnProperties& own = c.entry->own;
   const bool combo = c.kind == Kind::ComboBox;
   DWORD style = WS_CHILD | WS_VSCROLL | BorderStyle(own.border);
   int height = c.rect.height;

@@ -46,7 +46,7 @@ int32_t Modifiers(WPARAM key) {
 }
 
 bool IsPictureButton(const Control& c) {
-  return c.kind == Kind::Button && c.spec != nullptr && c.spec->own.picture != nullptr;
+  return c.kind == Kind::Button && c.entry != nullptr && c.entry->own.picture != nullptr;
 }
 
 }  // namespace
@@ -389,7 +389,7 @@ bool Win32FrontEnd::PreTranslate(const MSG& message) {
   const Control* c = native != nullptr ? native->model : nullptr;
   // A multi-line box the user may type in takes Enter itself.
   const bool takes_itself = c != nullptr && key == VK_RETURN && c->kind == Kind::EditBox &&
-                            c->spec->own.multiline && c->spec->own.input != InputMode::ReadOnly;
+                            c->entry->own.multiline && c->entry->own.input != InputMode::ReadOnly;
   if (!takes_itself) {
     if (key == VK_TAB && (modifiers & (modifier::kCtrl | modifier::kAlt)) == 0)
       return MoveTabFocus((modifiers & modifier::kShift) != 0);
