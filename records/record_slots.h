@@ -9,6 +9,8 @@ inline constexpr int kLastSlot = 50;
 
 // "游戏数据保存.txt", "游戏数据保存1.txt" ... "游戏数据保存50.txt", as a program text.
 Text SlotFileName(int slot);
+// A file beside the program: the run directory, the separator and the name.
+Text PathInRunDirectory(std::string_view name);
 // The run directory, the separator and the slot's file name.
 Text SlotPath(int slot);
 

@@ -56,7 +56,7 @@ Text TemporaryRecordPath() {
   for (;;) {
     const std::string name = "~scoreboard-record-" + std::to_string(SCOREBOARD_PROCESS_ID()) + "-" +
                              std::to_string(counter++) + ".tmp";
-    Text path = ConcatTexts({GetRunDirectory(), std::string_view(&kPathSeparator, 1), name});
+    Text path = PathInRunDirectory(name);
     if (!FileExists(path))
       return path;
   }

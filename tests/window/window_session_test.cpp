@@ -173,6 +173,8 @@ class WindowSession : public ::testing::Test {
     };
     win_x_ = field("Absolute upper-left X:");
     win_y_ = field("Absolute upper-left Y:");
+    win_w_ = field("Width:");
+    win_h_ = field("Height:");
     return window_id;
   }
 
@@ -237,7 +239,7 @@ class WindowSession : public ::testing::Test {
   Display* x_ = nullptr;
   fs::path run_dir_;
   fs::path dump_;
-  int win_x_ = 0, win_y_ = 0;
+  int win_x_ = 0, win_y_ = 0, win_w_ = 0, win_h_ = 0;
 };
 
 const uint8_t* Pixel(const std::vector<uint8_t>& rgb, int x, int y) {
@@ -245,26 +247,13 @@ const uint8_t* Pixel(const std::vector<uint8_t>& rgb, int x, int y) {
 }
 
 TEST_F(WindowSession, OpensCentredPlaysASessionAndSavesTheRecord) {
-  app_ = Spawn({(run_dir_ / "window" / "scoreboard").string()});
+  const std::string window_id = OpenWindow();
   ASSERT_GT(app_, 0);
-  std::string window_id;
-  for (int i = 0; i < 100 && window_id.empty(); ++i) {
-    std::this_thread::sleep_for(100ms);
-    std::istringstream found(Capture(std::string("xdotool search --name ") + kTitleWord));
-    found >> window_id;
-  }
   ASSERT_FALSE(window_id.empty()) << "the window did not appear";
 
   // Client area 472 x 581 where a centred 478 x 610 window puts it.
-  const std::string info = Capture("xwininfo -id " + window_id);
-  auto field = [&](const std::string& name) {
-    const size_t at = info.find(name);
-    return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + name.size());
-  };
-  win_x_ = field("Absolute upper-left X:");
-  win_y_ = field("Absolute upper-left Y:");
-  EXPECT_EQ(field("Width:"), 472);
-  EXPECT_EQ(field("Height:"), 581);
+  EXPECT_EQ(win_w_, 472);
+  EXPECT_EQ(win_h_, 581);
   EXPECT_EQ(win_x_, (kScreenW - 478) / 2 + 3);
   EXPECT_EQ(win_y_, (kScreenH - 610) / 2 + 26);
   // Kept above other windows.
