@@ -64,10 +64,11 @@ std::string FindOnPath(std::string_view program, std::string_view path_value) {
     size_t end = path_value.find(':', start);
     if (end == std::string_view::npos)
       end = path_value.size();
-    std::string dir(path_value.substr(start, end - start));
-    if (dir.empty())
-      dir = ".";  // an empty PATH entry is the current directory
-    const std::string candidate = dir + "/" + std::string(program);
+    // An empty PATH entry is the current directory. The entry is picked as a view
+    // rather than assigned into a string: g++ 12 reports a false -Wrestrict on
+    // assigning a literal to a string that may be empty (GCC bug 105329).
+    const std::string_view entry = end > start ? path_value.substr(start, end - start) : ".";
+    const std::string candidate = std::string(entry) + "/" + std::string(program);
     if (IsExecutableFile(candidate))
       return candidate;
     start = end + 1;
