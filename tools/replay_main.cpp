@@ -41,7 +41,8 @@ int main(int argc, char** argv) {
     }
   }
   if (options.run_directory.empty())
-    options.run_directory = std::string(".");  // not `= "."`: g++ 12's false -Wrestrict (GCC bug 105329)
+    options.run_directory =
+        std::string(".");  // not `= "."`: g++ 12's false -Wrestrict (GCC bug 105329)
   // Record paths are built from the run directory, so it is made absolute once.
   std::error_code ignored;
   const auto absolute = std::filesystem::absolute(options.run_directory, ignored);

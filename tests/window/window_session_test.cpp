@@ -105,7 +105,8 @@ class WindowSession : public ::testing::Test {
     for (int n = 57; n < 120; ++n) {
       if (!fs::exists("/tmp/.X" + std::to_string(n) + "-lock") &&
           !fs::exists("/tmp/.X11-unix/X" + std::to_string(n))) {
-        display_ = std::string(":").append(std::to_string(n));  // g++ 12: false -Wrestrict on ":" + s
+        display_ =
+            std::string(":").append(std::to_string(n));  // g++ 12: false -Wrestrict on ":" + s
         break;
       }
     }
