@@ -11,7 +11,29 @@
 #include "services/file_services.h"
 #include "tools/replay/runner.h"
 
+#ifdef _WIN32
+// After the program's headers: windows.h defines macros such as CreateWindow.
+#include <fcntl.h>
+#include <io.h>
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#endif
+
 namespace {
+
+// The driver speaks UTF-8 with "\n" line ends on every platform, so one expected output
+// serves Linux and Windows: no CR LF from the C runtime's text mode, and a console shows
+// the UTF-8 as UTF-8.
+void UseBytesAsTheyAre() {
+#ifdef _WIN32
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  SetConsoleOutputCP(CP_UTF8);
+#endif
+}
 
 int Usage() {
   std::fprintf(stderr,
@@ -22,6 +44,7 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  UseBytesAsTheyAre();
   ReplayOptions options;
   std::optional<DateTime> start;
   const char* script_path = nullptr;
@@ -48,7 +71,7 @@ int main(int argc, char** argv) {
   const auto absolute = std::filesystem::absolute(options.run_directory, ignored);
   if (!ignored)
     options.run_directory = absolute.lexically_normal().string();
-  if (options.run_directory.size() > 1 && options.run_directory.back() == '/')
+  if (options.run_directory.size() > 1 && options.run_directory.back() == kPathSeparator)
     options.run_directory.pop_back();
   options.start = start ? *start : CurrentDateTime();
 
