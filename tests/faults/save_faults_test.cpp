@@ -213,7 +213,8 @@ TEST_P(TakenSlotsTest, TheRecordGoesToTheFirstFreeSlotOrNowhere) {
     // Slot 50 moved away by hand: the next save takes the lowest free slot again.
     fs::remove_all(SlotFile(run_, kLastSlot));
     std::vector<std::string> others = before;
-    others.erase(std::find(others.begin(), others.end(), SlotFile(run_, kLastSlot).filename()));
+    others.erase(
+        std::find(others.begin(), others.end(), SlotFile(run_, kLastSlot).filename().string()));
     int lowest_free = 0;
     while (fs::exists(SlotFile(run_, lowest_free))) ++lowest_free;
     ExpectHealthySave(board, others, lowest_free);
