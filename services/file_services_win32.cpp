@@ -131,17 +131,36 @@ bool WriteWholeFile(const NativePath& path, std::string_view content) {
   return SetEndOfFile(file.get()) != 0;
 }
 
+namespace {
+
+bool IsDotEntry(const wchar_t* name) {
+  return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
+}
+
+}  // namespace
+
 bool FileExists(std::string_view path) {
   if (path.empty()) {
     return false;
   }
+  const NativePath native = NativePathFromText(path);
   WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW(NativePathFromText(path).c_str(), &found);
+  const HANDLE search = FindFirstFileW(native.c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) {
     return false;
   }
+  // A pattern also matches a folder's "." and "..", which name no file of their own; the
+  // Linux build answers from the entries alone, and both must agree.
+  const std::size_t separator = native.find_last_of(L"\\/");
+  const bool pattern =
+      native.find_first_of(L"*?", separator == NativePath::npos ? 0 : separator + 1) !=
+      NativePath::npos;
+  bool exists = !pattern || !IsDotEntry(found.cFileName);
+  while (!exists && FindNextFileW(search, &found)) {
+    exists = !IsDotEntry(found.cFileName);
+  }
   FindClose(search);
-  return true;
+  return exists;
 }
 
 bool FlushFileToDisk(std::string_view path) {
