@@ -9,15 +9,7 @@
 #include "services/text.h"
 
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-
-#include <climits>
+#include "services/gb18030_codec.h"
 #else
 #include <cerrno>
 
@@ -108,51 +100,11 @@ enum class Direction { kToUtf8, kToGb };
 
 #ifdef _WIN32
 
-constexpr UINT kGb18030CodePage = 54936;
-constexpr UINT kGbkCodePage = 936;
-
-// Wine has no table for GB18030; GBK, which it extends, still carries every character
-// GBK has, and the four-byte forms then come out as "?" like any other refused sequence.
-UINT ProgramCodePage() {
-  static const UINT code_page = IsValidCodePage(kGb18030CodePage) ? kGb18030CodePage : kGbkCodePage;
-  return code_page;
-}
-
-// Appends the conversion of `run`; false (and `out` unchanged) when the platform refuses
-// any of it. Windows converts through UTF-16 and rejects a run as a whole.
+// Appends the conversion of `run`; false (and `out` unchanged) when any of it has no
+// character. The program's own tables, not a code page: Wine has no GB18030, and
+// Windows' table differs from the Linux build's for characters GBK gained later.
 bool ConvertRun(Direction direction, std::string_view run, std::string& out) {
-  if (run.empty()) {
-    return true;
-  }
-  if (run.size() > static_cast<std::size_t>(INT_MAX / 4)) {
-    return false;
-  }
-  const UINT from = direction == Direction::kToUtf8 ? ProgramCodePage() : CP_UTF8;
-  const UINT to = direction == Direction::kToUtf8 ? CP_UTF8 : ProgramCodePage();
-  const int in_length = static_cast<int>(run.size());
-  const int wide_length =
-      MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, run.data(), in_length, nullptr, 0);
-  if (wide_length <= 0) {
-    return false;
-  }
-  std::wstring wide(static_cast<std::size_t>(wide_length), L'\0');
-  if (MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, run.data(), in_length, wide.data(),
-                          wide_length) != wide_length) {
-    return false;
-  }
-  const int out_length =
-      WideCharToMultiByte(to, 0, wide.data(), wide_length, nullptr, 0, nullptr, nullptr);
-  if (out_length <= 0) {
-    return false;
-  }
-  const std::size_t start = out.size();
-  out.resize(start + static_cast<std::size_t>(out_length));
-  if (WideCharToMultiByte(to, 0, wide.data(), wide_length, out.data() + start, out_length, nullptr,
-                          nullptr) != out_length) {
-    out.resize(start);
-    return false;
-  }
-  return true;
+  return direction == Direction::kToUtf8 ? gb18030::ToUtf8(run, out) : gb18030::FromUtf8(run, out);
 }
 
 #else
