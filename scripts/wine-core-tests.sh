@@ -3,13 +3,18 @@
 # (build-win/tests/*_tests.exe, as build-win/windows-tests.txt lists them) and every replay
 # script (tests/replay/NAME.script against NAME.expected, byte for byte, through
 # build-win/scoreboard-replay.exe) run under Wine, in a fresh prefix, without a display.
-# The test folders and cases that Windows cannot run are printed with their reasons.
+# The record files each script saves, and those of a session that types every character
+# into the team lines and saves 50 records, must be the bytes the Linux replay driver
+# writes for the same script. The test folders and cases that Windows cannot run are
+# printed with their reasons.
 #
 # Last line: "wine-core: N passed, M failed" (N and M count programs and scripts).
 # Exit status: 0 passed, 1 failed, 77 skipped (no Wine or mingw-w64).
 # Environment:
 #   SCOREBOARD_WIN_BUILD               the Windows build folder (default build-win)
 #   SCOREBOARD_WINE_NO_BUILD=1         use the build folder as it is
+#   SCOREBOARD_REPLAY                  the Linux replay driver (default build/scoreboard-replay,
+#                                      else built into build-winhost)
 #   SCOREBOARD_ENDURANCE_MINUTES       length of the endurance stream (default 30 here)
 set -euo pipefail
 
@@ -40,6 +45,17 @@ for needed in "$manifest" "$replay"; do
     exit 1
   fi
 done
+linux_replay=${SCOREBOARD_REPLAY:-$root/build/scoreboard-replay}
+if [ ! -x "$linux_replay" ]; then
+  { cmake -S "$root" -B "$root/build-winhost" -DSCOREBOARD_FLTK=OFF -DSCOREBOARD_TESTS=OFF \
+    -DSCOREBOARD_BENCH=OFF >/dev/null &&
+    cmake --build "$root/build-winhost" --target scoreboard-replay -j2 >/dev/null; } || {
+    echo "wine-core: FAILED: cannot build the Linux replay driver" >&2
+    echo "wine-core: 0 passed, 1 failed"
+    exit 1
+  }
+  linux_replay=$root/build-winhost/scoreboard-replay
+fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/wine-core.XXXXXX")
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
@@ -127,24 +143,70 @@ done
 
 # --- the replay scripts -----------------------------------------------------------------
 replay_win=$(windows_path "$replay")
+now="2016-05-03 14:05:09"
+
+# Plays SCRIPT under Wine into $work/NAME/windows and on Linux into $work/NAME/linux;
+# answers what differs, or nothing. Standard output lands in $work/NAME/windows.out.
+play_both() {
+  local name=$1 script=$2 status=0 file
+  mkdir -p "$work/$name/windows" "$work/$name/linux"
+  "$wine" "$replay_win" --dir "$(windows_path "$work/$name/windows")" --now "$now" \
+    "$(windows_path "$script")" >"$work/$name/windows.out" 2>"$work/$name/windows.err" || status=$?
+  [ "$status" -eq 0 ] || { echo "the Windows driver ended with status $status: $(head -c 300 "$work/$name/windows.err")"; return; }
+  "$linux_replay" --dir "$work/$name/linux" --now "$now" "$script" >"$work/$name/linux.out" 2>&1 ||
+    { echo "the Linux driver failed: $(head -c 300 "$work/$name/linux.out")"; return; }
+  # The same files, each with the same bytes.
+  if [ "$(cd "$work/$name/windows" && ls -A | sort)" != "$(cd "$work/$name/linux" && ls -A | sort)" ]; then
+    echo "the files differ: Windows has $(cd "$work/$name/windows" && ls -A | tr '\n' ' ')," \
+      "Linux has $(cd "$work/$name/linux" && ls -A | tr '\n' ' ')"
+    return
+  fi
+  for file in "$work/$name/linux"/*; do
+    [ -e "$file" ] || continue
+    cmp -s "$file" "$work/$name/windows/$(basename "$file")" ||
+      { echo "$(basename "$file") differs: $(cmp "$file" "$work/$name/windows/$(basename "$file")" 2>&1 | head -n1)"; return; }
+  done
+}
+
 for script in "$root"/tests/replay/*.script; do
   name=$(basename "$script" .script)
   expected=${script%.script}.expected
-  run_dir=$work/replay-$name
-  mkdir -p "$run_dir"
-  status=0
-  "$wine" "$replay_win" --dir "$(windows_path "$run_dir")" --now "2016-05-03 14:05:09" \
-    "$(windows_path "$script")" >"$work/$name.out" 2>"$work/$name.err" || status=$?
-  if [ "$status" -eq 0 ] && cmp -s "$work/$name.out" "$expected"; then
+  problem=$(play_both "replay-$name" "$script")
+  records=$(find "$work/replay-$name/windows" -type f | wc -l)
+  if [ -z "$problem" ] && cmp -s "$work/replay-$name/windows.out" "$expected"; then
     passed=$((passed + 1))
-    echo "wine-core: ok     replay $name"
+    echo "wine-core: ok     replay $name ($records record files the same bytes as Linux)"
   else
     failed=$((failed + 1))
-    echo "wine-core: FAILED replay $name (exit status $status): output differs from $(basename "$expected")"
-    diff <(cat -A "$expected") <(cat -A "$work/$name.out") | head -n 30 | sed 's/^/    /' || true
-    head -n 10 "$work/$name.err" | sed 's/^/    stderr: /'
+    echo "wine-core: FAILED replay $name: ${problem:-output differs from $(basename "$expected")}"
+    diff <(cat -A "$expected") <(cat -A "$work/replay-$name/windows.out") | head -n 30 | sed 's/^/    /' || true
   fi
 done
+
+# Every character the team lines can hold, through the records: the BMP in 100 slices
+# across 50 saves (two team lines a save), and a spread of the planes beyond.
+every_character=$work/every-character.script
+python3 - "$every_character" <<'PY'
+import sys
+skip = set(range(0x00, 0x21)) | {0x5C, 0x7F} | set(range(0xD800, 0xE000))
+chars = [chr(c) for c in range(0x10000) if c not in skip]
+chars += [chr(c) for c in range(0x10000, 0x110000, 4099)]
+slices = [chars[i::100] for i in range(100)]
+with open(sys.argv[1], "w", encoding="utf-8", newline="\n") as out:
+    for save in range(50):
+        out.write("type 编辑框1 %s\n" % "".join(slices[2 * save]))
+        out.write("type 编辑框2 %s\n" % "".join(slices[2 * save + 1]))
+        out.write("click 超级按钮1\n")
+PY
+problem=$(play_both every-character "$every_character")
+records=$(find "$work/every-character/windows" -type f | wc -l)
+if [ -z "$problem" ] && [ "$records" -eq 50 ]; then
+  passed=$((passed + 1))
+  echo "wine-core: ok     every character through 50 records: the same bytes as Linux"
+else
+  failed=$((failed + 1))
+  echo "wine-core: FAILED every character through the records: ${problem:-$records record files, not 50}"
+fi
 
 echo "wine-core: unit tests under Wine: $tests_run ran, $tests_passed passed," \
   "$tests_failed failed, $tests_skipped skipped ($((SECONDS - started)) s)"
