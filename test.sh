@@ -30,4 +30,8 @@ scripts/wine-test.sh || status=$?
 if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then exit "$status"; fi
 [ "$status" -eq 0 ] && passed=$((passed + 1))
 
+echo "== the core under Wine: unit test programs, replay scripts, records =="
+scripts/wine-core-tests.sh | tee build/wine-core.log
+passed=$((passed + $(sed -n 's/^wine-core: \([0-9]*\) passed, 0 failed$/\1/p' build/wine-core.log)))
+
 echo "test.sh: $passed passed, 0 failed"
