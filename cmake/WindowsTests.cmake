@@ -1,17 +1,21 @@
 # The unit test programs of the Windows build, run under Wine by scripts/wine-core-tests.sh.
-# GoogleTest comes from Debian's sources (package googletest), cross-built with the same
-# toolchain and linked statically like scoreboard.exe, so Wine needs no DLL beside a test.
+# A cross build compiles GoogleTest from Debian's sources (package googletest) with the
+# same toolchain, linked statically like scoreboard.exe, so Wine needs no DLL beside a test.
 
-set(googletest_sources /usr/src/googletest)
-if(NOT EXISTS ${googletest_sources}/CMakeLists.txt)
-  message(FATAL_ERROR "The Windows tests need GoogleTest's sources in ${googletest_sources}: "
-                      "run scripts/install-windows-deps.sh (package googletest)")
-endif()
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(${googletest_sources} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-if(NOT TARGET GTest::gtest)
-  add_library(GTest::gtest ALIAS gtest)
+if(CMAKE_CROSSCOMPILING)
+  set(googletest_sources /usr/src/googletest)
+  if(NOT EXISTS ${googletest_sources}/CMakeLists.txt)
+    message(FATAL_ERROR "The Windows tests need GoogleTest's sources in ${googletest_sources}: "
+                        "run scripts/install-windows-deps.sh (package googletest)")
+  endif()
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${googletest_sources} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  if(NOT TARGET GTest::gtest)
+    add_library(GTest::gtest ALIAS gtest)
+  endif()
+else()
+  find_package(GTest REQUIRED)
 endif()
 
 # Test folders that have no Windows program, each with the reason. The Wine run prints
