@@ -45,6 +45,8 @@ void CheckTextEdge() {
       {"其它颜色...", L"其它颜色..."},
       {"需主持费\r\n", L"需主持费\r\n"},
       {"V2.4", L"V2.4"},
+      // Beyond GBK: four-byte GB18030 forms, as the Linux build keeps them.
+      {"\xF0\x9F\x98\x80\xC2\xA5\xE2\x82\xAC", L"\U0001F600\u00A5\u20AC"},
   };
   bool all = true;
   for (const Case& c : cases) {
