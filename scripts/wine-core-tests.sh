@@ -15,7 +15,7 @@
 #   SCOREBOARD_WINE_NO_BUILD=1         use the build folder as it is
 #   SCOREBOARD_REPLAY                  the Linux replay driver (default build/scoreboard-replay,
 #                                      else built into build-winhost)
-#   SCOREBOARD_ENDURANCE_MINUTES       length of the endurance stream (default 30 here)
+#   SCOREBOARD_ENDURANCE_MINUTES       length of the endurance stream (default 120 here)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -61,7 +61,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/wine-core.XXXXXX")
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
 # Console programs only: no display, so Wine opens no window either.
 unset DISPLAY WAYLAND_DISPLAY
-export SCOREBOARD_ENDURANCE_MINUTES=${SCOREBOARD_ENDURANCE_MINUTES:-30}
+export SCOREBOARD_ENDURANCE_MINUTES=${SCOREBOARD_ENDURANCE_MINUTES:-120}
 cleanup() {
   set +e
   "$wineserver" -k >/dev/null 2>&1
