@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "services/convert.h"
 #include "services/file_services.h"
@@ -19,6 +20,8 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+// windows.h first: shellapi.h needs its types.
+#include <shellapi.h>
 #endif
 
 namespace {
@@ -35,6 +38,39 @@ void UseBytesAsTheyAre() {
 #endif
 }
 
+// The arguments as UTF-8 (folder and script names may be Chinese). Windows hands a
+// program its command line in the ANSI code page, which holds no Chinese on most
+// systems, so there they come from the UTF-16 command line instead.
+std::vector<std::string> Utf8Arguments(int argc, char** argv) {
+#ifdef _WIN32
+  (void)argv;
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> arguments;
+  for (int i = 0; wide != nullptr && i < count; ++i) {
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(length > 0 ? static_cast<std::size_t>(length) : 1u, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, utf8.data(), length, nullptr, nullptr);
+    utf8.pop_back();  // the NUL that came with it
+    arguments.push_back(std::move(utf8));
+  }
+  LocalFree(wide);
+  if (count == argc)
+    return arguments;
+  arguments.clear();
+#endif
+  return std::vector<std::string>(argv, argv + argc);
+}
+
+std::filesystem::path PathFromUtf8(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string Utf8FromPath(const std::filesystem::path& path) {
+  const std::u8string utf8 = path.u8string();
+  return std::string(utf8.begin(), utf8.end());
+}
+
 int Usage() {
   std::fprintf(stderr,
                "usage: scoreboard-replay [--dir DIR] [--now \"YYYY-MM-DD HH:MM:SS\"] [SCRIPT]\n");
@@ -45,20 +81,21 @@ int Usage() {
 
 int main(int argc, char** argv) {
   UseBytesAsTheyAre();
+  const std::vector<std::string> args = Utf8Arguments(argc, argv);
   ReplayOptions options;
   std::optional<DateTime> start;
   const char* script_path = nullptr;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--dir") == 0 && i + 1 < argc) {
-      options.run_directory = argv[++i];
-    } else if (std::strcmp(argv[i], "--now") == 0 && i + 1 < argc) {
-      start = ParseLocalTime(argv[++i]);
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--dir" && i + 1 < args.size()) {
+      options.run_directory = args[++i];
+    } else if (args[i] == "--now" && i + 1 < args.size()) {
+      start = ParseLocalTime(args[++i]);
       if (!start)
         return Usage();
-    } else if (argv[i][0] == '-' && argv[i][1] != '\0') {
+    } else if (args[i].size() > 1 && args[i][0] == '-') {
       return Usage();
     } else if (script_path == nullptr) {
-      script_path = argv[i];
+      script_path = args[i].c_str();
     } else {
       return Usage();
     }
@@ -68,9 +105,9 @@ int main(int argc, char** argv) {
         std::string(".");  // not `= "."`: g++ 12's false -Wrestrict (GCC bug 105329)
   // Record paths are built from the run directory, so it is made absolute once.
   std::error_code ignored;
-  const auto absolute = std::filesystem::absolute(options.run_directory, ignored);
+  const auto absolute = std::filesystem::absolute(PathFromUtf8(options.run_directory), ignored);
   if (!ignored)
-    options.run_directory = absolute.lexically_normal().string();
+    options.run_directory = Utf8FromPath(absolute.lexically_normal());
   if (options.run_directory.size() > 1 && options.run_directory.back() == kPathSeparator)
     options.run_directory.pop_back();
   options.start = start ? *start : CurrentDateTime();
@@ -79,7 +116,7 @@ int main(int argc, char** argv) {
   std::ifstream file;
   const bool from_stdin = script_path == nullptr || std::strcmp(script_path, "-") == 0;
   if (!from_stdin) {
-    file.open(script_path, std::ios::binary);
+    file.open(PathFromUtf8(script_path), std::ios::binary);
     if (!file) {
       std::fprintf(stderr, "error: cannot read %s\n", script_path);
       return 2;
