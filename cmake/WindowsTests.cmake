@@ -25,7 +25,7 @@ set(WINDOWS_EXCLUDED_TEST_AREAS
 )
 # Cases inside a built program that Windows cannot make, compiled out there.
 set(WINDOWS_EXCLUDED_TEST_CASES
-    "faults|read-only mount, no write permission, disk fills mid-record, file-size limit and the two-process race need mounts, file modes, rlimit and fork"
+    "faults|read-only mount, no write permission, disk fills mid-record and file-size limit need mounts, file modes and rlimit (the two-process race starts processes instead of forking)"
     "files|a dangling symbolic link (needs a privilege on Windows) and the link-based move (POSIX only)"
     "encoding|the GB18030 tables against glibc's converter (on Windows the conversions are those tables)"
 )

@@ -285,7 +285,7 @@ TEST_F(SaveFaultTest, ValuesWithLineBreaksBracketsEqualsOrOneMebibyteStayOneValu
 
 #ifndef _WIN32
 // Two copies of the program save into one folder at the same instant, again and again:
-// each record lands whole in a slot of its own.
+// each record lands whole in a slot of its own. (Windows: save_race_win32_test.cpp.)
 TEST_F(SaveFaultTest, TwoProcessesSavingAtTheSameInstantNeverShareASlot) {
   constexpr int kRounds = 200;
   for (int round = 0; round < kRounds; ++round) {
