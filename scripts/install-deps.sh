@@ -11,9 +11,10 @@ cd "$(dirname "$0")/.."
 window=(cmake g++ make pkg-config libfltk1.3-dev libjpeg62-turbo-dev libfontconfig-dev
         libx11-dev fonts-wqy-microhei)
 # What the tests add: GoogleTest and Google Benchmark, clang for the fuzzers and the
-# clang++ build, valgrind, and an X server with the tools that drive the real window.
+# clang++ build, valgrind, an X server with the tools that drive the real window, and
+# the validators of the desktop entry and the AppStream metainfo.
 tests=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
-       valgrind xvfb xauth xdotool x11-utils imagemagick)
+       valgrind xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream)
 
 case "${1:-}" in
   window) want=("${window[@]}") ;;
