@@ -41,12 +41,12 @@ case $mode in
   *) fail "unknown mode" ;;
 esac
 
-as_host=""
+set -- "$program"
 if [ "$(id -u)" -eq 0 ]; then
   chmod 755 "$work"
   chown -R nobody "$home"
   [ "$mode" = copied ] && chown -R nobody "$work/copy"
-  as_host="setpriv --reuid=nobody --regid=nogroup --clear-groups"
+  set -- setpriv --reuid=nobody --regid=nogroup --clear-groups "$program"
 fi
 
 # A display of our own: the server picks a free number and writes it to fd 3.
@@ -60,7 +60,7 @@ done
 DISPLAY=:$(cat "$work/display")
 export DISPLAY
 
-env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 $as_host "$program" &
+env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 "$@" &
 app=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$app" | head -n 1) ||
   fail "no window appeared"

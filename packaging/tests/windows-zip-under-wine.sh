@@ -2,20 +2,26 @@
 # Checks the Windows download as a host meets it: the checksum file matches the zip, the
 # zip holds the exe and the read-me, and the unpacked exe runs under Wine (fresh prefix,
 # private Xvfb) and saves its record beside itself when "保存游戏数据" is clicked.
-#   packaging/tests/windows-zip-under-wine.sh [ZIP]   (default: the zip in build-win)
+#   packaging/tests/windows-zip-under-wine.sh [ZIP]
+# (default: the zip of the version build-win was configured with)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
-zip_path=${1:-$(ls "$root"/build-win/scoreboard-*-windows-x64.zip 2>/dev/null | head -n1)}
+if [ $# -ge 1 ]; then
+  zip_path=$1
+else
+  version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$root/build-win/CMakeCache.txt" 2>/dev/null || true)
+  zip_path=$root/build-win/scoreboard-$version-windows-x64.zip
+fi
 
 fail() {
   echo "windows-zip: FAILED: $*" >&2
   exit 1
 }
-[ -n "$zip_path" ] && [ -f "$zip_path" ] || fail "no zip; run scripts/build-windows.sh"
+[ -f "$zip_path" ] || fail "no $zip_path; run scripts/build-windows.sh"
 wine=$(command -v wine || command -v wine64 || { [ -x /usr/lib/wine/wine64 ] && echo /usr/lib/wine/wine64; } || true)
 wineserver=$(command -v wineserver || { [ -x /usr/lib/wine/wineserver ] && echo /usr/lib/wine/wineserver; } || true)
-[ -n "$wine" ] && [ -n "$wineserver" ] || fail "Wine is not installed (scripts/install-windows-deps.sh)"
+{ [ -n "$wine" ] && [ -n "$wineserver" ]; } || fail "Wine is not installed (scripts/install-windows-deps.sh)"
 
 (cd "$(dirname "$zip_path")" && sha256sum --quiet -c "$(basename "$zip_path").sha256") ||
   fail "the checksum file does not match the zip"
@@ -47,7 +53,8 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=:$(cat "$work/display")
+DISPLAY=:$(cat "$work/display")
+export DISPLAY
 
 timeout 300 "$wine" wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot failed"
 timeout 120 "$wineserver" -w || true
