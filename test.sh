@@ -110,6 +110,12 @@ step "the Windows program under Wine"
 # Every Windows stage needs the cross-built program; a missing Wine is a failure here,
 # since install-deps.sh installed it.
 if scripts/wine-test.sh; then passed=$((passed + 1)); else fail "the Wine session"; fi
+step "the Windows download under Wine"
+if packaging/tests/windows-zip-under-wine.sh; then
+  passed=$((passed + 1))
+else
+  fail "the Windows download"
+fi
 
 echo
 if [ ${#failures[@]} -gt 0 ]; then

@@ -4,18 +4,20 @@
 # README's two set-up commands in it:
 #   1. ./run.sh, with an Xvfb on this machine standing in for the desktop, until the
 #      scoreboard window is mapped;
-#   2. ./test.sh, whole.
+#   2. ./test.sh, whole;
+#   3. the .deb that `cpack -G DEB` makes there, installed into a second clean root and
+#      checked by scripts/check-deb.sh (the installed program opens and saves).
 # It prints each command's outcome and exit status. It takes long (the second command
 # installs and builds everything from nothing), so it is not part of test.sh: run it
 # whenever an install step, a CMake file or a script changes.
 #
-# Usage (as root): scripts/fresh-machine-test.sh [run|test|both]   (default both)
+# Usage (as root): scripts/fresh-machine-test.sh [run|test|deb|all]   (default all)
 # The clean root is built once and kept as a tarball in $SCOREBOARD_FRESH_CACHE
 # (default /var/cache/scoreboard-fresh); delete it to take a newer Debian 12.
 set -uo pipefail
 
 root_dir=$(cd "$(dirname "$0")/.." && pwd)
-what=${1:-both}
+what=${1:-all}
 cache=${SCOREBOARD_FRESH_CACHE:-/var/cache/scoreboard-fresh}
 tarball=$cache/bookworm-apt.tar
 mirror=http://deb.debian.org/debian
@@ -23,6 +25,9 @@ mirror=http://deb.debian.org/debian
 if [ "$(id -u)" -ne 0 ]; then
   echo "fresh-machine-test: must run as root (chroot, mounts)" >&2
   exit 2
+fi
+if ! command -v mmdebstrap >/dev/null 2>&1; then
+  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq mmdebstrap
 fi
 for tool in mmdebstrap Xvfb xdotool unshare git; do
   if ! command -v "$tool" >/dev/null 2>&1; then
@@ -64,9 +69,10 @@ cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 git clone -q --no-local "$root_dir" "$root/root/scoreboard" || exit 1
 echo "fresh-machine-test: clone of $(git -C "$root_dir" rev-parse --short HEAD) in a clean Debian 12 root"
 
-# Runs a command inside the root in private mount and process namespaces, so that its
-# mounts and every process it leaves go away with it.
+# Runs a command inside a root (ROOT=folder, default the first) in private mount and
+# process namespaces, so that its mounts and every process it leaves go away with it.
 in_root() {
+  local root=${ROOT:-$root}
   unshare --mount --pid --fork --mount-proc="$root/proc" -- \
     bash -c 'root=$1; shift
       mount --rbind /dev "$root/dev"
@@ -89,8 +95,9 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.2; done
 
 status_run=-
 status_test=-
+status_deb=-
 
-if [ "$what" = run ] || [ "$what" = both ]; then
+if [ "$what" = run ] || [ "$what" = all ]; then
   echo "== ./run.sh =="
   start=$(date +%s)
   in_root bash -c 'cd /root/scoreboard && ./run.sh' >"$work/run.log" 2>&1 &
@@ -121,7 +128,7 @@ if [ "$what" = run ] || [ "$what" = both ]; then
   fi
 fi
 
-if [ "$what" = test ] || [ "$what" = both ]; then
+if [ "$what" = test ] || [ "$what" = all ]; then
   echo "== ./test.sh =="
   start=$(date +%s)
   in_root bash -c 'cd /root/scoreboard && ./test.sh' >"$work/test.log" 2>&1
@@ -132,7 +139,32 @@ if [ "$what" = test ] || [ "$what" = both ]; then
   echo "(whole output: $cache/last-test.log)"
 fi
 
-echo "fresh-machine-test: run.sh exit $status_run, test.sh exit $status_test"
-[ "$status_run" = 0 ] || [ "$status_run" = - ] || exit 1
-[ "$status_test" = 0 ] || [ "$status_test" = - ] || exit 1
+if [ "$what" = deb ] || [ "$what" = all ]; then
+  echo "== the .deb in a second clean root =="
+  in_root bash -c 'cd /root/scoreboard && scripts/install-deps.sh all >/dev/null &&
+    cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DSCOREBOARD_TESTS=OFF \
+      -DSCOREBOARD_BENCH=OFF >/dev/null && cmake --build build-deb -j"$(nproc)" >/dev/null &&
+    cd build-deb && cpack -G DEB' >"$work/deb.log" 2>&1
+  deb=$(ls "$root"/root/scoreboard/build-deb/scoreboard_*.deb 2>/dev/null | head -n 1)
+  if [ -z "$deb" ]; then
+    status_deb=1
+    echo "deb: no package was made; the end of the output:"
+    tail -n 30 "$work/deb.log"
+  else
+    echo "deb: made $(basename "$deb") ($(stat -c %s "$deb") bytes)"
+    second=$work/second
+    mkdir -p "$second"
+    tar -C "$second" -xf "$tarball"
+    cp /etc/resolv.conf "$second/etc/resolv.conf" 2>/dev/null || true
+    cp "$deb" "$root/root/scoreboard/scripts/check-deb.sh" "$second/root/"
+    ROOT=$second in_root sh -c "/root/check-deb.sh /root/$(basename "$deb")" 2>&1 | tail -n 15
+    status_deb=${PIPESTATUS[0]}
+    echo "deb: check-deb.sh exit status $status_deb"
+  fi
+fi
+
+echo "fresh-machine-test: run.sh exit $status_run, test.sh exit $status_test, .deb check exit $status_deb"
+for status in "$status_run" "$status_test" "$status_deb"; do
+  [ "$status" = 0 ] || [ "$status" = - ] || exit 1
+done
 exit 0

@@ -12,9 +12,11 @@ window=(cmake g++ make pkg-config libfltk1.3-dev libjpeg62-turbo-dev libfontconf
         libx11-dev fonts-wqy-microhei)
 # What the tests add: GoogleTest and Google Benchmark, clang for the fuzzers and the
 # clang++ build, valgrind, an X server with the tools that drive the real window, and
-# the validators of the desktop entry and the AppStream metainfo.
+# the validators of the desktop entry and the AppStream metainfo; dpkg-dev and file for
+# the .deb that `cpack -G DEB` makes (its library dependencies come from dpkg-shlibdeps).
 tests=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
-       valgrind xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream)
+       valgrind xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream
+       dpkg-dev file)
 
 case "${1:-}" in
   window) want=("${window[@]}") ;;
