@@ -75,6 +75,9 @@ in_root() {
   local root=${ROOT:-$root}
   unshare --mount --pid --fork --mount-proc="$root/proc" -- \
     bash -c 'root=$1; shift
+      # The root is a mount point of its own, as / is on a real machine: the fault tests
+      # make their mounts private, which the kernel refuses below a plain folder.
+      mount --bind "$root" "$root"
       mount --rbind /dev "$root/dev"
       mount -t sysfs sysfs "$root/sys"
       mount -t tmpfs tmpfs "$root/tmp"
