@@ -6,11 +6,13 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "services/file_services.h"
+#include "support/temporary_folder.h"
 
 namespace {
 
@@ -50,8 +52,10 @@ struct Outcome {
 };
 
 Outcome RunReplay(const std::string& script, const std::string& options = "") {
-  const auto dir = std::filesystem::temp_directory_path() / "replay-driver-test";
-  std::filesystem::create_directories(dir);
+  // A folder of its own for every run: ctest runs test cases of this program in parallel.
+  const std::filesystem::path dir = NewTemporaryFolder("replay-driver-test");
+  if (dir.empty())
+    return {};
   std::ofstream(dir / "script.txt", std::ios::binary) << script;
   const std::string command = ReplayBinary() + " --dir " + dir.string() + " " + options + " " +
                               (dir / "script.txt").string() + " 2>" + (dir / "err.txt").string();

@@ -99,7 +99,7 @@ class WindowSession : public ::testing::Test {
   void SetUp() override {
     for (const char* tool : {"Xvfb", "xdotool", "xwininfo", "import"}) {
       if (!OnPath(tool))
-        FAIL() << tool << " is not installed (scripts/install-window-deps.sh)";
+        FAIL() << tool << " is not installed (scripts/install-deps.sh all)";
     }
     // A free display number: no lock file and no socket.
     for (int n = 57; n < 120; ++n) {
