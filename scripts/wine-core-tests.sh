@@ -187,18 +187,26 @@ done
 # across 50 saves (two team lines a save), and a spread of the planes beyond. The folder
 # and the script have Chinese names, which reach the Windows driver only as UTF-16.
 every_character=$work/每个字符.script
-python3 - "$every_character" <<'PY'
-import sys
-skip = set(range(0x00, 0x21)) | {0x5C, 0x7F} | set(range(0xD800, 0xE000))
-chars = [chr(c) for c in range(0x10000) if c not in skip]
-chars += [chr(c) for c in range(0x10000, 0x110000, 4099)]
-slices = [chars[i::100] for i in range(100)]
-with open(sys.argv[1], "w", encoding="utf-8", newline="\n") as out:
-    for save in range(50):
-        out.write("type 编辑框1 %s\n" % "".join(slices[2 * save]))
-        out.write("type 编辑框2 %s\n" % "".join(slices[2 * save + 1]))
-        out.write("click 超级按钮1\n")
-PY
+# perl, not python: perl is part of every Debian system.
+perl - "$every_character" <<'PL'
+use strict;
+use warnings;
+no warnings 'nonchar';  # U+FFFE and its kind are characters a team line can hold too
+my @chars = grep { !($_ <= 0x20 || $_ == 0x5C || $_ == 0x7F || ($_ >= 0xD800 && $_ <= 0xDFFF)) }
+  0 .. 0xFFFF;
+for (my $c = 0x10000; $c < 0x110000; $c += 4099) { push @chars, $c; }
+my @slices;
+push @{ $slices[$_ % 100] }, chr($chars[$_]) for 0 .. $#chars;
+my $box = "\x{7F16}\x{8F91}\x{6846}";                  # 编辑框
+my $save_button = "\x{8D85}\x{7EA7}\x{6309}\x{94AE}1";  # 超级按钮1
+open(my $out, ">:utf8", $ARGV[0]) or die "cannot write $ARGV[0]: $!";
+for my $save (0 .. 49) {
+  print $out "type ${box}1 ", join("", @{ $slices[2 * $save] }), "\n";
+  print $out "type ${box}2 ", join("", @{ $slices[2 * $save + 1] }), "\n";
+  print $out "click $save_button\n";
+}
+close($out) or die "cannot write $ARGV[0]: $!";
+PL
 problem=$(play_both 每个字符 "$every_character")
 records=$(find "$work/每个字符/windows" -type f | wc -l)
 if [ -z "$problem" ] && [ "$records" -eq 50 ]; then
