@@ -77,11 +77,24 @@ struct Answer {
   Fl_Window* window = nullptr;
 };
 
-void Pressed(Fl_Widget* widget, void* data) {
-  auto* answer = static_cast<Answer*>(data);
-  answer->value = static_cast<int32_t>(widget->argument());
-  answer->window->hide();
-}
+// A button that knows the answer it gives. FLTK keeps a widget's argument() and its
+// callback data in one field, so the answer cannot ride on argument() beside the data.
+class AnswerButton : public Fl_Button {
+ public:
+  AnswerButton(int x, int y, int w, int h, Answer& answer, int32_t value)
+      : Fl_Button(x, y, w, h), answer_(answer), value_(value) {
+    callback(Pressed, this);
+  }
+
+ private:
+  static void Pressed(Fl_Widget*, void* data) {
+    auto* self = static_cast<AnswerButton*>(data);
+    self->answer_.value = self->value_;
+    self->answer_.window->hide();
+  }
+  Answer& answer_;
+  int32_t value_;
+};
 
 int32_t RunBox(const std::string& text, const std::string& caption, uint32_t flags) {
   const std::vector<Choice> choices = ChoicesOf(flags);
@@ -106,11 +119,9 @@ int32_t RunBox(const std::string& text, const std::string& caption, uint32_t fla
   new MessageText(left, 12, text_w, std::max(text_h, icon ? 40 : 0), text);
   int bx = (w - buttons_w) / 2;
   for (const Choice& choice : choices) {
-    auto* button = new Fl_Button(bx, h - 36, button_w, 26);
+    auto* button = new AnswerButton(bx, h - 36, button_w, 26, answer, choice.answer);
     button->copy_label(choice.caption);
     button->labelsize(12);
-    button->callback(Pressed, &answer);
-    button->argument(choice.answer);
     bx += button_w + gap;
   }
   box.end();
