@@ -10,7 +10,9 @@
 #include <optional>
 
 #include "platform/fltk/button_base.h"
+#include "platform/fltk/fltk_front_end.h"
 #include "platform/fltk/views.h"
+#include "shell/keyboard.h"
 
 namespace {
 
@@ -141,6 +143,8 @@ class ColourPickerView : public ButtonBase {
     }
     if (chosen)
       self->app().Pick(self->id(), *chosen);
+    // The focus comes back to the window, on the picker, whatever was chosen.
+    self->owner().FocusControl(FocusAfterDialog(self->owner().model(), self->id()));
   }
 };
 

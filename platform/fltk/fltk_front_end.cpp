@@ -52,6 +52,7 @@ FltkFrontEnd::FltkFrontEnd() {
   // The desktop the layout was made for paints dialogs in this face colour.
   Fl::background(0xF0, 0xF0, 0xF0);
   Fl::visible_focus(1);
+  UseChineseFaceForEveryText();
 }
 
 FltkFrontEnd::~FltkFrontEnd() {
