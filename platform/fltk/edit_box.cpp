@@ -8,6 +8,7 @@
 #include "platform/fltk/views.h"
 #include "services/property_model.h"
 #include "shell/application.h"
+#include "shell/keyboard.h"
 
 namespace {
 
@@ -140,5 +141,7 @@ class EditBoxView : public Fl_Input, public ControlView {
 }  // namespace
 
 ControlView* MakeEditBox(FltkFrontEnd& owner, const Control& control) {
+  if (TakesEnterItself(control))
+    return MakeTeamLineBox(owner, control);
   return new EditBoxView(owner, control);
 }
