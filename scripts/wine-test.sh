@@ -302,7 +302,7 @@ while IFS= read -r line || [ -n "$line" ]; do
   esac
   # The board with a credited gift makes the better picture.
   if [ -n "$shots" ] && [ "$command" = click ] && [ "$name" = 按钮7 ]; then
-    sleep 0.5
+    sleep 3  # the start-up progress has run its course and shows the signature
     import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots" 2>/dev/null ||
       echo "wine-test: no screenshot (ImageMagick's import missing?)"
   fi
