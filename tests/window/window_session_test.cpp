@@ -250,7 +250,8 @@ class WindowSession : public ::testing::TestWithParam<const char*> {
   struct Area {
     int x = 0, y = 0, w = 0, h = 0;
   };
-  Area OtherWindow(const std::string& main_id) {
+  Area OtherWindow(const std::string& main_id, int min_w = 101, int max_w = 469, int min_h = 51,
+                   int max_h = 299) {
     std::istringstream tree(Capture("xwininfo -root -children"));
     std::string line;
     const unsigned long main_xid = std::strtoul(main_id.c_str(), nullptr, 10);
@@ -270,7 +271,7 @@ class WindowSession : public ::testing::TestWithParam<const char*> {
       };
       Area area{field("Absolute upper-left X:"), field("Absolute upper-left Y:"), field("Width:"),
                 field("Height:")};
-      if (area.w > 100 && area.w < 470 && area.h > 50 && area.h < 300)
+      if (area.w >= min_w && area.w <= max_w && area.h >= min_h && area.h <= max_h)
         return area;
     }
     return {};
@@ -530,7 +531,8 @@ TEST_P(WindowSession, ALongTeamLineWithoutSpacesWrapsOntoTheNextRow) {
 }
 
 TEST_P(WindowSession, EnterStaysArrowsChooseTheGameTimeAndClicksGiveTheFocus) {
-  ASSERT_FALSE(OpenWindow().empty()) << "the window did not appear";
+  const std::string window_id = OpenWindow();
+  ASSERT_FALSE(window_id.empty()) << "the window did not appear";
   std::this_thread::sleep_for(3500ms);
 
   // Enter in the quantity box goes nowhere.
@@ -568,11 +570,19 @@ TEST_P(WindowSession, EnterStaysArrowsChooseTheGameTimeAndClicksGiveTheFocus) {
   X("key Right");
   EXPECT_EQ(ReadBoard()["滑块条1.position"], "17");
 
-  // After a colour is picked, the focus is on the picker again.
+  // A palette cell shows its name in a tooltip after a moment; after a colour is picked,
+  // the focus is on the picker again.
   Click(416, 336, 48, 16);  // 颜色选择器1
   std::this_thread::sleep_for(300ms);
-  X("mousemove " + std::to_string(win_x_ + 416 + 4 + 18 + 9) + " " +
-    std::to_string(win_y_ + 352 + 4 + 4 * 18 + 9) + " click 1");  // "红色"
+  const std::string red_cell = std::to_string(win_x_ + 416 + 4 + 18 + 9) + " " +
+                               std::to_string(win_y_ + 352 + 4 + 4 * 18 + 9);  // "红色"
+  X("mousemove " + red_cell);
+  X("mousemove_relative 1 1");
+  std::this_thread::sleep_for(900ms);
+  const Area tip = OtherWindow(window_id, 15, 90, 12, 24);
+  EXPECT_GT(tip.w, 0) << "no tooltip over the palette cell";
+  EXPECT_GT(tip.y, win_y_ + 352 + 4 + 4 * 18) << "the tooltip is not below the cell";
+  X("mousemove " + red_cell + " click 1");
   EXPECT_EQ(ReadBoard()["focus"], "颜色选择器1");
 }
 
