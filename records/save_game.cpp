@@ -8,6 +8,7 @@
 #include "scoreboard/board.h"
 #include "services/file_services.h"
 #include "services/message_services.h"
+#include "services/record_folder.h"
 #include "shell/handlers.h"
 
 #ifdef _WIN32
@@ -87,6 +88,7 @@ SCOREBOARD_HANDLER(超级按钮1_Clicked) {
   if (slot == kNoSlot)
     return std::nullopt;  // slot 50 appeared since the full check
 
+  MakeRecordFolder();  // an installed program's data folder may not exist yet
   const Text temporary = TemporaryRecordPath();
   if (!ComposeRecord(temporary)) {
     RemoveFile(temporary);

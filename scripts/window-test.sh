@@ -8,7 +8,7 @@ build=${BUILD_DIR:-$root/build}
 
 cmake -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --target scoreboard window_tests pictures_tests -j2
-ctest --test-dir "$build" --output-on-failure -R '^(Window|Pictures)'
+ctest --test-dir "$build" --output-on-failure -R '(^|/)(Window|Pictures)'
 
 if [ "${1:-}" = "--screenshot" ]; then
   display=:77

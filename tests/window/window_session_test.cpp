@@ -104,12 +104,12 @@ class WindowSession : public ::testing::TestWithParam<const char*> {
     const bool available = std::setlocale(LC_ALL, locale) != nullptr;
     std::setlocale(LC_ALL, "C");
     ASSERT_TRUE(available) << "locale " << locale
-                           << " is not generated here (scripts/install-window-deps.sh)";
+                           << " is not generated here (scripts/install-deps.sh all)";
     setenv("LANG", locale, 1);
     setenv("LC_ALL", locale, 1);
     for (const char* tool : {"Xvfb", "xdotool", "xwininfo", "import"}) {
       if (!OnPath(tool))
-        FAIL() << tool << " is not installed (scripts/install-window-deps.sh)";
+        FAIL() << tool << " is not installed (scripts/install-deps.sh all)";
     }
     // A free display number: no lock file and no socket.
     for (int n = 57; n < 120; ++n) {
