@@ -13,10 +13,11 @@ window=(cmake g++ make pkg-config libfltk1.3-dev libjpeg62-turbo-dev libfontconf
 # What the tests add: GoogleTest and Google Benchmark, clang for the fuzzers and the
 # clang++ build, valgrind, an X server with the tools that drive the real window, and
 # the validators of the desktop entry and the AppStream metainfo; dpkg-dev and file for
-# the .deb that `cpack -G DEB` makes (its library dependencies come from dpkg-shlibdeps).
+# the .deb that `cpack -G DEB` makes (its library dependencies come from dpkg-shlibdeps);
+# locales for the Chinese locale the window tests also run under.
 tests=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
        valgrind xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream
-       dpkg-dev file)
+       dpkg-dev file locales)
 
 case "${1:-}" in
   window) want=("${window[@]}") ;;
@@ -39,6 +40,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   as_root apt-get update -qq
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
     "${missing[@]}"
+fi
+
+# The window tests run each session under LANG=C and under zh_CN.UTF-8.
+if [ "$1" = all ] && ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+  echo "install-deps: generating the zh_CN.UTF-8 locale"
+  as_root localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 fi
 
 # The Windows build and its Wine tests have an installer of their own (it also adds the
