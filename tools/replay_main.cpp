@@ -1,15 +1,16 @@
 // scoreboard-replay: runs the scoreboard headless and plays a script of the host's
 // actions against it, printing what the board shows. A development and test tool.
+#include <fcntl.h>
+
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
 #include <string>
 
 #include "services/convert.h"
 #include "services/file_services.h"
 #include "tools/replay/runner.h"
+#include "tools/replay/script_reader.h"
 
 namespace {
 
@@ -53,15 +54,23 @@ int main(int argc, char** argv) {
   options.start = start ? *start : CurrentDateTime();
 
   // The script is opened before start-up, which makes the run directory current.
-  std::ifstream file;
   const bool from_stdin = script_path == nullptr || std::strcmp(script_path, "-") == 0;
-  if (!from_stdin) {
-    file.open(script_path, std::ios::binary);
-    if (!file) {
-      std::fprintf(stderr, "error: cannot read %s\n", script_path);
-      return 2;
-    }
+  const int fd = from_stdin ? 0 : open(script_path, O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    std::fprintf(stderr, "error: cannot read %s\n", script_path);
+    return 2;
   }
   ReplayRunner runner(options);
-  return runner.Run(from_stdin ? std::cin : file);
+  ScriptReader script(fd);
+  std::string line;
+  for (int number = 1; script.Next(line); ++number) {
+    if (!runner.RunLine(line, number))
+      return 2;
+  }
+  std::fflush(stdout);
+  if (script.error() != 0) {
+    std::fprintf(stderr, "error: reading the script: %s\n", std::strerror(script.error()));
+    return 2;
+  }
+  return 0;
 }
