@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -246,13 +247,16 @@ struct DraftFile::State {
 
 namespace {
 
+// Fresh random bits for every name: a generator seeded once would repeat its names in
+// a forked copy. Exclusive creation keeps even a repeated name safe; it only costs a retry.
 std::string NewDraftName() {
-  static std::random_device device;
-  static std::mt19937_64 numbers((static_cast<std::uint64_t>(device()) << 32 | device()) ^
-                                 static_cast<std::uint64_t>(getpid()) ^
-                                 static_cast<std::uint64_t>(time(nullptr)));
+  std::uint64_t bits = 0;
+  if (getrandom(&bits, sizeof bits, 0) != static_cast<ssize_t>(sizeof bits)) {
+    static std::random_device device;
+    bits = static_cast<std::uint64_t>(device()) << 32 | device();
+  }
   char random[17];
-  std::snprintf(random, sizeof random, "%016llx", static_cast<unsigned long long>(numbers()));
+  std::snprintf(random, sizeof random, "%016llx", static_cast<unsigned long long>(bits));
   return std::string(kDraftPrefix) + std::to_string(getpid()) + "-" + random + ".tmp";
 }
 
