@@ -143,10 +143,14 @@ int entered_directory = -1;
 // The run directory for one save, or -1 when it cannot be opened.
 int OpenRunDirectory() {
   const NativePath& path = RunDirectoryPath();
-  const int fd = open(path.empty() ? "/" : path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd >= 0 || errno != ENAMETOOLONG || entered_directory < 0)
-    return fd;
-  return fcntl(entered_directory, F_DUPFD_CLOEXEC, 0);
+  // A relative path named the folder from where the program started, not from inside it.
+  const bool relative = !path.empty() && path.front() != '/';
+  if (!relative) {
+    const int fd = open(path.empty() ? "/" : path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0 || errno != ENAMETOOLONG)
+      return fd;
+  }
+  return entered_directory < 0 ? -1 : fcntl(entered_directory, F_DUPFD_CLOEXEC, 0);
 }
 
 }  // namespace

@@ -252,6 +252,16 @@ TEST_F(FileServices, DraftsArePlacedThroughTheirDescriptorAndNeverReplace) {
   }
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2)
       << "a draft that was not placed is removed";
+
+  // A relative run directory names the folder from where the program started.
+  fs::create_directory(DiskPath("sub"));
+  ASSERT_TRUE(FixRunDirectory("sub"));
+  {
+    DraftFile draft;
+    ASSERT_TRUE(draft.ok() && draft.WriteAndFlush("sub"));
+    EXPECT_EQ(draft.PlaceAs("游戏数据保存.txt"), DraftFile::Placed::kPlaced);
+  }
+  EXPECT_EQ(Read(DiskPath("sub/游戏数据保存.txt")), "sub");
   fs::current_path("/");
 }
 
