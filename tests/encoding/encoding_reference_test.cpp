@@ -150,6 +150,29 @@ TEST(EncodingReference, EveryScalarValueWritesAsGlibcOrAsCodePage936Wrote) {
   EXPECT_EQ(euro, 1);
 }
 
+// Every four-byte form a well-formed text can hold names one character and comes back
+// as itself: the round trip the gb18030 fuzzer checks, here for all of them.
+TEST(EncodingReference, EveryAssignedFourByteFormRoundTrips) {
+  const auto form = [](std::uint32_t index) {
+    return std::string{
+        static_cast<char>(0x81 + index / 12600), static_cast<char>(0x30 + index / 1260 % 10),
+        static_cast<char>(0x81 + index / 10 % 126), static_cast<char>(0x30 + index % 10)};
+  };
+  int failures = 0;
+  const std::uint32_t ranges[][2] = {{0, 39419}, {189000, 189000 + 0x10FFFF - 0x10000}};
+  for (const auto& range : ranges) {
+    for (std::uint32_t index = range[0]; index <= range[1]; ++index) {
+      const std::string code = form(index);
+      const std::string utf8 = Utf8FromText(code);
+      if ((utf8 == "?" || TextFromUtf8(utf8) != code) && ++failures <= 10)
+        ADD_FAILURE() << "four-byte index " << index;
+    }
+  }
+  EXPECT_EQ(failures, 0);
+  EXPECT_EQ(Utf8FromText(form(39420)), "?") << "past the last BMP form";
+  EXPECT_EQ(Utf8FromText(form(189000 + 0x100000)), "?") << "past U+10FFFF";
+}
+
 TEST(EncodingReference, PrivateUsePointsKeepTheBytesOfWindowsRecords) {
   EXPECT_EQ(TextFromUtf8("\xEE\xA0\x96"), "\xFE\x51");  // U+E816
   EXPECT_EQ(Utf8FromText("\xFE\x51"), "\xEE\xA0\x96");
