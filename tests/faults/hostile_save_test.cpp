@@ -283,12 +283,25 @@ TEST_F(HostileSaveTest, RecordsNeedNoConverterModules) {
 
 // Drafts that a killed save left behind go at the next save; a copy's draft in use stays.
 TEST_F(HostileSaveTest, LeftoversOfAKilledSaveAreCleanedUp) {
-  const fs::path stale = run_ / "~scoreboard-record-4242-0123456789abcdef.tmp";
+  // A copy killed the moment its draft appears leaves the draft behind.
+  const int watch = inotify_init1(0);
+  ASSERT_GE(watch, 0);
+  ASSERT_GE(inotify_add_watch(watch, run_.c_str(), IN_CREATE), 0);
+  Process killed = Launch(ReplayArgs(run_), SavingScript(1, std::string(2 << 20, 'k')));
+  alignas(inotify_event) char event[sizeof(inotify_event) + 256];
+  ASSERT_GT(read(watch, event, sizeof event), 0);
+  kill(killed.pid, SIGKILL);
+  close(watch);
+  EXPECT_EQ(Finish(killed).status, 128 + SIGKILL);
+  const std::vector<std::string> left = LeftoverTemporaries(run_);
+  ASSERT_EQ(left.size(), 1u) << "the killed save left its draft";
+  EXPECT_FALSE(fs::exists(SlotFile(run_, 0)));
+
+  const fs::path stale = run_ / left.front();
   const fs::path held = run_ / "~scoreboard-record-4343-0123456789abcdef.tmp";
-  for (const fs::path& path : {stale, held}) {
-    std::ofstream(path) << "[保存]\r\n时间=";
+  std::ofstream(held) << "[保存]\r\n时间=";
+  for (const fs::path& path : {stale, held})
     fs::last_write_time(path, fs::last_write_time(path) - std::chrono::minutes(10));
-  }
   // A live copy holds its draft locked, as a save does while it runs; a lock of this
   // process stands for it, as the replay driver is a process of its own.
   const int holder = open(held.c_str(), O_RDONLY);
