@@ -1,33 +1,126 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the normal build, the same tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows program under Wine.
-set -euo pipefail  # pipefail: a failing ctest fails through tee too
+# Builds everything and runs every test: the unit, scenario, replay and window tests of
+# the normal build (the unit suites twice, in parallel, to show that no test depends on
+# another's timing or order), the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, release builds with g++ and clang++, the fuzzers and
+# valgrind, and the Windows program and its core tests under Wine.
+# Every stage runs even when an earlier one failed; the last line counts them all.
+set -uo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
 
-scripts/install-deps.sh all
+passed=0
+failed=0
+skipped=0
+failures=()
 
-echo "== build and test =="
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs" | tee build/ctest.log
-passed=$(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' build/ctest.log)
+fail() {
+  failed=$((failed + 1))
+  failures+=("$1")
+  echo "test.sh: FAILED: $1"
+}
 
-echo "== sanitizers =="
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DSCOREBOARD_SANITIZE=ON \
-  -DSCOREBOARD_FLTK=OFF -DSCOREBOARD_BENCH=OFF >/dev/null
-cmake --build build-asan -j"$jobs"
-ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure -j"$jobs" | tee build-asan/ctest.log
-passed=$((passed + $(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' build-asan/ctest.log)))
+# Configures a build folder and shows the configure summary; a configure step that fails
+# shows its whole output.
+configure() {
+  local dir=$1
+  shift
+  mkdir -p "$dir"
+  if cmake -S . -B "$dir" "$@" >"$dir/configure.log" 2>&1; then
+    grep -E '^-- (Scoreboard|Linux window|Test program)' "$dir/configure.log"
+  else
+    cat "$dir/configure.log"
+    return 1
+  fi
+}
 
-echo "== fuzzers and valgrind =="
-scripts/fuzz.sh
+# Runs ctest with the given arguments, adds its counts to the totals, and names every
+# skipped test with the reason it gave.
+run_ctest() {
+  local dir=$1 log=$2
+  shift 2
+  ctest --test-dir "$dir" --output-on-failure -j"$jobs" --output-junit "$PWD/$log.xml" "$@" |
+    tee "$log"
+  local status=${PIPESTATUS[0]}
+  local total failing skips
+  total=$(sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\).*/\2/p' "$log")
+  failing=$(sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\).*/\1/p' "$log")
+  skips=$(grep -c '(Skipped)$' "$log")
+  if [ -z "$total" ] || [ "$total" -eq 0 ]; then
+    fail "ctest in $dir $* ran no test"
+    return
+  fi
+  passed=$((passed + total - failing - skips))
+  failed=$((failed + failing))
+  skipped=$((skipped + skips))
+  [ "$failing" -eq 0 ] || failures+=("$failing ctest test(s) in $dir")
+  [ "$status" -eq 0 ] || [ "$failing" -gt 0 ] || fail "ctest in $dir exited $status"
+  if [ "$skips" -gt 0 ]; then
+    echo "Skipped in $dir, with the reasons the tests gave:"
+    # GoogleTest prints "FILE:LINE: Skipped" and the reason on the next line.
+    awk '/: Skipped$/ { where = $0; getline; print "  " where " " $0 }' "$log.xml" | sort -u
+  fi
+}
 
-echo "== Windows program under Wine =="
-status=0
-scripts/wine-test.sh || status=$?
-if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then exit "$status"; fi
-[ "$status" -eq 0 ] && passed=$((passed + 1))
+step() { echo; echo "== $* =="; }
 
-echo "test.sh: $passed passed, 0 failed"
+scripts/install-deps.sh all || { echo "test.sh: installing the packages failed"; exit 1; }
+
+step "normal build (warnings are errors)"
+if configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCOREBOARD_WERROR=ON \
+  -DSCOREBOARD_FLTK=ON -DSCOREBOARD_TESTS=ON -DSCOREBOARD_BENCH=ON &&
+  cmake --build build -j"$jobs"; then
+  step "unit, scenario and replay tests, each twice"
+  run_ctest build build/ctest.log -LE '^window$' --repeat until-fail:2
+  step "the real window under Xvfb"
+  run_ctest build build/ctest-window.log -L '^window$'
+else
+  fail "the normal build"
+fi
+
+step "sanitizers (AddressSanitizer and UndefinedBehaviorSanitizer)"
+if configure build-asan -DCMAKE_BUILD_TYPE=Debug -DSCOREBOARD_SANITIZE=ON -DSCOREBOARD_WERROR=ON \
+  -DSCOREBOARD_FLTK=OFF -DSCOREBOARD_BENCH=OFF && cmake --build build-asan -j"$jobs"; then
+  ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    run_ctest build-asan build-asan/ctest.log
+else
+  fail "the sanitizer build"
+fi
+
+# What a packager or a user types must build with both compilers the project supports.
+for compilers in "gcc g++" "clang clang++"; do
+  read -r cc compiler <<<"$compilers"
+  step "release build with $compiler"
+  dir=build-release-$cc
+  if configure "$dir" -DCMAKE_BUILD_TYPE=Release -DSCOREBOARD_WERROR=ON \
+    -DCMAKE_C_COMPILER="$cc" -DCMAKE_CXX_COMPILER="$compiler" &&
+    cmake --build "$dir" -j"$jobs" >"$dir/build.log" 2>&1; then
+    echo "release build with $compiler: built"
+    passed=$((passed + 1))
+  else
+    tail -n 40 "$dir/build.log" 2>/dev/null
+    fail "the release build with $compiler"
+  fi
+done
+
+step "fuzzers and valgrind"
+if scripts/fuzz.sh; then passed=$((passed + 1)); else fail "fuzzers or valgrind"; fi
+
+step "the Windows program under Wine"
+# Every Windows stage needs the cross-built program; a missing Wine is a failure here,
+# since install-deps.sh installed it.
+if scripts/wine-test.sh; then passed=$((passed + 1)); else fail "the Wine session"; fi
+step "the Windows download under Wine"
+if packaging/tests/windows-zip-under-wine.sh; then
+  passed=$((passed + 1))
+else
+  fail "the Windows download"
+fi
+
+echo
+if [ ${#failures[@]} -gt 0 ]; then
+  echo "test.sh: what failed:"
+  printf '  %s\n' "${failures[@]}"
+fi
+echo "test.sh: $passed passed, $failed failed, $skipped skipped"
+[ "$failed" -eq 0 ]

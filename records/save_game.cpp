@@ -12,6 +12,7 @@
 #include "services/file_services.h"
 #include "services/ini_document.h"
 #include "services/message_services.h"
+#include "services/record_folder.h"
 #include "shell/handlers.h"
 
 namespace {
@@ -82,6 +83,7 @@ SCOREBOARD_HANDLER(超级按钮1_Clicked) {
     ReportFull();  // another copy filled the folder up to slot 50 since the check
     return std::nullopt;
   }
+  MakeRecordFolder();  // an installed program's data folder may not exist yet
   RemoveStaleDrafts();
   DraftFile draft;
   if (!draft.ok() || !draft.WriteAndFlush(ComposeRecord())) {

@@ -45,3 +45,4 @@ if command -v x86_64-w64-mingw32-objdump >/dev/null 2>&1; then
   fi
 fi
 echo "build-windows: $exe ($(stat -c %s "$exe") bytes)"
+zip=$("$root/scripts/package-windows.sh" "$build") && echo "build-windows: $zip and its .sha256"

@@ -5,7 +5,8 @@
 # the record file it saves has exactly the bytes the Linux replay driver writes for the
 # same session (all but the time line, which follows the clock). A colour picked from a
 # palette is checked on the screen: the team line it colours must show that colour after
-# its next edit, and none of it before. Escape and Enter must leave the window open;
+# its next edit, and none of it before. Group box captions must show in their catalogue
+# colours. Escape and Enter must leave the window open;
 # Alt+F4 then closes it with exit code 0.
 #
 # Session lines the Wine driver plays (the replay driver reads the same lines):
@@ -236,6 +237,30 @@ pick_colour() {
   [ -z "$(other_windows)" ] || fail "the palette of $name stayed open after a click on $colour"
 }
 
+# Group box captions in their catalogue colours (a themed group box would draw them
+# black): in the top strip of each box, where its caption sits, pixels whose red (or
+# blue) channel stands well above the other two. Thin strokes are blended with the
+# face colour, so the test asks for the hue, not the exact colour.
+caption_colour_check() {
+  local name=$1 channel=$2 rect count
+  rect=$(screen_rect_of "$name") || fail "no $name in the catalogue"
+  rect=$(echo "$rect" | sed -E 's/^([0-9]+)x[0-9]+/\1x14/')
+  count=$(import -window root -crop "$rect" +repage -depth 8 txt:- 2>/dev/null |
+    awk -v want="$channel" '
+      BEGIN { n = 0 }
+      /^[0-9]/ {
+        v = $2; gsub(/[()]/, "", v); split(v, c, ",")
+        main = want == "red" ? c[1] : c[3]; other1 = c[2]; other2 = want == "red" ? c[3] : c[1]
+        if (main > 150 && main - other1 > 80 && main - other2 > 80) n++
+      }
+      END { print n }')
+  [ "$count" -ge 15 ] || fail "the caption of $name is not drawn in $channel ($count pixels)"
+  echo "wine-test: the caption of $name is drawn in $channel ($count pixels)"
+}
+caption_colour_check 分组框1 red
+caption_colour_check 分组框3 blue
+caption_colour_check 分组框7 red
+
 shots=${SCOREBOARD_WINE_SCREENSHOT:-}
 picked_colour=""
 line_rect=$(screen_rect_of 编辑框1) || fail "no 编辑框1 in the catalogue"
@@ -277,7 +302,7 @@ while IFS= read -r line || [ -n "$line" ]; do
   esac
   # The board with a credited gift makes the better picture.
   if [ -n "$shots" ] && [ "$command" = click ] && [ "$name" = 按钮7 ]; then
-    sleep 0.5
+    sleep 3  # the start-up progress has run its course and shows the signature
     import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots" 2>/dev/null ||
       echo "wine-test: no screenshot (ImageMagick's import missing?)"
   fi

@@ -3,14 +3,18 @@
 #include "platform/fltk/fltk_draw.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Color_Chooser.H>
 #include <FL/Fl_Menu_Window.H>
 
+#include <memory>
 #include <optional>
 
 #include "platform/fltk/button_base.h"
+#include "platform/fltk/fltk_front_end.h"
 #include "platform/fltk/views.h"
+#include "shell/keyboard.h"
 
 namespace {
 
@@ -78,7 +82,12 @@ class Palette : public Fl_Menu_Window {
     clear_border();
     set_modal();
   }
+  ~Palette() override { Fl::remove_timeout(ShowTip, this); }
+
   int handle(int event) override {
+    if (event == FL_MOVE || event == FL_ENTER || event == FL_LEAVE || event == FL_PUSH)
+      FollowMouse(event == FL_LEAVE || event == FL_PUSH ? -1
+                                                        : CellAt(Fl::event_x(), Fl::event_y()));
     if (event == FL_PUSH &&
         (Fl::event_x() < 0 || Fl::event_y() < 0 || Fl::event_x() >= w() || Fl::event_y() >= h())) {
       hide();
@@ -100,6 +109,56 @@ class Palette : public Fl_Menu_Window {
     self->more_colours = true;
     self->hide();
   }
+
+  static int CellAt(int x, int y) {
+    const int column = (x - kPad) / kCell, row = (y - kPad) / kCell;
+    if (x < kPad || y < kPad || column >= kColumns || row >= kRows)
+      return -1;
+    return column * kRows + row;
+  }
+
+  // FLTK shows no tooltip while a window holds the pointer grab, as the palette does to
+  // close on a click elsewhere: the palette shows each cell's name itself.
+  void FollowMouse(int cell) {
+    if (cell == hovered_)
+      return;
+    hovered_ = cell;
+    Fl::remove_timeout(ShowTip, this);
+    if (tip_)
+      tip_->hide();
+    if (cell >= 0)
+      Fl::add_timeout(0.5, ShowTip, this);
+  }
+
+  static void ShowTip(void* data) {
+    auto* self = static_cast<Palette*>(data);
+    if (self->hovered_ < 0 || !self->shown())
+      return;
+    const char* name = kPalette[self->hovered_].name;
+    fl_font(FL_HELVETICA, 12);
+    const int w = static_cast<int>(fl_width(name)) + 8, h = 18;
+    const int column = self->hovered_ / kRows, row = self->hovered_ % kRows;
+    const int x = self->x() + kPad + column * kCell + kCell / 2;
+    const int y = self->y() + kPad + (row + 1) * kCell + 4;
+    if (!self->tip_) {
+      Fl_Group::current(nullptr);
+      self->tip_ = std::make_unique<Fl_Menu_Window>(x, y, w, h);
+      self->tip_label_ = new Fl_Box(0, 0, w, h);
+      self->tip_label_->box(FL_BORDER_BOX);
+      self->tip_label_->color(fl_rgb_color(0xFF, 0xFF, 0xE1));
+      self->tip_label_->labelsize(12);
+      self->tip_->end();
+      self->tip_->clear_border();
+    }
+    self->tip_label_->copy_label(name);
+    self->tip_label_->size(w, h);
+    self->tip_->resize(x, y, w, h);
+    self->tip_->show();
+  }
+
+  int hovered_ = -1;
+  std::unique_ptr<Fl_Menu_Window> tip_;
+  Fl_Box* tip_label_ = nullptr;  // belongs to tip_
 };
 
 class ColourPickerView : public ButtonBase {
@@ -141,6 +200,8 @@ class ColourPickerView : public ButtonBase {
     }
     if (chosen)
       self->app().Pick(self->id(), *chosen);
+    // The focus comes back to the window, on the picker, whatever was chosen.
+    self->owner().FocusControl(FocusAfterDialog(self->owner().model(), self->id()));
   }
 };
 

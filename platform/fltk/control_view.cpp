@@ -8,6 +8,7 @@
 #include "platform/fltk/fltk_front_end.h"
 #include "platform/fltk/keys.h"
 #include "shell/application.h"
+#include "shell/keyboard.h"
 
 const Control& ControlView::control() const {
   return *owner_.model().Find(id_);
@@ -75,15 +76,29 @@ bool ControlView::PreHandle(int event) {
       return false;
     case FL_KEYBOARD: {
       const int key = Fl::event_key();
-      if (key == FL_Tab && (Fl::event_state() & (FL_CTRL | FL_ALT)) == 0) {
-        owner_.MoveFocus(id_, (Fl::event_state() & FL_SHIFT) != 0);
-        return true;  // a key the window takes raises no event
-      }
       const int32_t virtual_key = VirtualKeyOf(key);
       if (virtual_key == 0)
         return false;  // input-method text and keys without a code go straight on
-      const auto goes_on = app().KeyDown(id_, virtual_key, ModifiersOf(Fl::event_state(), key));
-      return goes_on.has_value() && !*goes_on;
+      const int32_t modifiers = ModifiersOf(Fl::event_state(), key);
+      const WindowKey window_key = PreTranslateKey(owner_.model(), id_, virtual_key, modifiers);
+      switch (window_key.action) {
+        case WindowKey::Action::MoveFocus:
+          owner_.FocusControl(window_key.target);
+          return true;  // a key the window takes raises no event
+        case WindowKey::Action::Choose:
+          owner_.FocusControl(window_key.target);
+          app().Click(window_key.target);
+          return true;
+        case WindowKey::Action::UsedUp:
+          return true;
+        case WindowKey::Action::ToControl:
+          break;
+      }
+      const auto goes_on = app().KeyDown(id_, virtual_key, modifiers);
+      if (goes_on.has_value() && !*goes_on)
+        return true;  // the handler dropped it
+      // A key this control has no use for stops here, before FLTK's own navigation.
+      return !ControlUsesKey(control(), virtual_key);
     }
     default:
       return false;

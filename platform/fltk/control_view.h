@@ -63,6 +63,9 @@ struct FlFont {
   Fl_Font widget_face = FL_HELVETICA;
 };
 FlFont FontOf(const Control& control);
+// Every text FLTK draws on its own (dialogs, tooltips, its buttons) in the Chinese face,
+// and FLTK's own dialog buttons in Chinese. Once, before any window opens.
+void UseChineseFaceForEveryText();
 
 // UTF-8 for FLTK, with CR LF turned into the LF that FLTK breaks lines on.
 std::string ShownText(const Text& text);

@@ -8,6 +8,7 @@
 #include "platform/fltk/views.h"
 #include "services/property_model.h"
 #include "shell/application.h"
+#include "shell/keyboard.h"
 
 namespace {
 
@@ -39,8 +40,9 @@ class EditBoxView : public Fl_Input, public ControlView {
 
   void draw() override {
     const Fl_Boxtype b = box();
+    // A greyed box keeps its frame and face, as on Windows; only its text fades.
     if ((damage() & FL_DAMAGE_ALL) != 0)
-      draw_box(b, color());
+      fl_draw_box(b, x(), y(), w(), h(), color());
     int x0 = x() + Fl::box_dx(b), wide = w() - Fl::box_dw(b);
     Indent(x0, wide);
     drawtext(x0, y() + Fl::box_dy(b), wide, h() - Fl::box_dh(b));
@@ -140,5 +142,7 @@ class EditBoxView : public Fl_Input, public ControlView {
 }  // namespace
 
 ControlView* MakeEditBox(FltkFrontEnd& owner, const Control& control) {
+  if (TakesEnterItself(control))
+    return MakeTeamLineBox(owner, control);
   return new EditBoxView(owner, control);
 }

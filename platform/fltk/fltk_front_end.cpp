@@ -52,6 +52,7 @@ FltkFrontEnd::FltkFrontEnd() {
   // The desktop the layout was made for paints dialogs in this face colour.
   Fl::background(0xF0, 0xF0, 0xF0);
   Fl::visible_focus(1);
+  UseChineseFaceForEveryText();
 }
 
 FltkFrontEnd::~FltkFrontEnd() {
@@ -86,10 +87,6 @@ void FltkFrontEnd::CreateWindow(const ControlModel& model) {
     }
     parent->add(view->widget());
     view->RefreshAll();
-  }
-  for (const Control& c : controls) {
-    if (c.tab_stop && views_.count(c.id) != 0)
-      tab_order_.push_back(c.id);
   }
   window_->show();
   window_->KeepAbove();
@@ -157,25 +154,9 @@ void FltkFrontEnd::CloseWindow() {
   while (Fl::first_window() != nullptr) Fl::first_window()->hide();
 }
 
-void FltkFrontEnd::MoveFocus(ControlId from, bool backwards) {
-  if (tab_order_.empty())
-    return;
-  const auto n = static_cast<long>(tab_order_.size());
-  long start = backwards ? 0 : -1;
-  if (auto it = std::find(tab_order_.begin(), tab_order_.end(), from); it != tab_order_.end())
-    start = it - tab_order_.begin();
-  else if (backwards)
-    start = n;
-  for (long step = 1; step <= n; ++step) {
-    const long i = ((backwards ? start - step : start + step) % n + n) % n;
-    const ControlId id = tab_order_[static_cast<size_t>(i)];
-    const Control* c = model_->Find(id);
-    ControlView* view = ViewOf(id);
-    if (c == nullptr || view == nullptr || !model_->TakesInput(*c))
-      continue;
-    if (view->widget().take_focus() != 0)
-      return;
-  }
+void FltkFrontEnd::FocusControl(ControlId id) {
+  if (ControlView* view = ViewOf(id))
+    view->widget().take_focus();
 }
 
 const ScreenPicture* FltkFrontEnd::Picture(const char* name, bool greyed) {

@@ -41,8 +41,10 @@ class FltkFrontEnd : public FrontEnd {
   // Paints the window's picture over a rectangle in window coordinates.
   void DrawBackground(int x, int y, int w, int h);
 
-  // Tab and Shift+Tab: the next tab stop that takes input, in catalogue order.
-  void MoveFocus(ControlId from, bool backwards);
+  // Gives a control the keyboard focus (0: nothing happens).
+  void FocusControl(ControlId id);
+  // The control whose widget has the keyboard; 0 for none.
+  ControlId FocusedControl() const;
   // The user closed the window.
   void CloseWindow();
 
@@ -55,15 +57,12 @@ class FltkFrontEnd : public FrontEnd {
   };
   static void Tick(void* slot);
   ControlView* ViewOf(ControlId id) const;
-  // The control whose widget has the keyboard; 0 for none.
-  ControlId FocusedControl() const;
   void FillBackground();
 
   Application* application_ = nullptr;
   const ControlModel* model_ = nullptr;
   MainWindow* window_ = nullptr;
   std::map<ControlId, ControlView*> views_;  // the widgets belong to the window
-  std::vector<ControlId> tab_order_;         // catalogue order
   std::map<ControlId, TimerSlot> timers_;    // nodes stay put while FLTK holds them
   std::map<std::pair<std::string, bool>, ScreenPicture> pictures_;  // by name, greyed
   TestDump test_dump_;

@@ -2,6 +2,7 @@
 // with the GB2312 character set). Here both become the CJK face that fontconfig picks
 // for Simplified Chinese, so every caption renders without missing glyphs.
 #include <FL/Fl.H>
+#include <FL/fl_ask.H>
 #include <fontconfig/fontconfig.h>
 
 #include <map>
@@ -81,4 +82,16 @@ FlFont FontOf(const Control& control) {
           .size = static_cast<Fl_Fontsize>(pixels < 1 ? 1 : pixels),
           .bold = bold,
           .widget_face = FontNumber(family, bold)};
+}
+
+void UseChineseFaceForEveryText() {
+  // FLTK's default face draws whatever the program does not give a font of its own:
+  // dialogs, tooltips, its own buttons. It becomes the Chinese face whatever the locale.
+  static const std::string regular = " " + Chinese();
+  static const std::string bold = "B" + Chinese();
+  Fl::set_font(FL_HELVETICA, regular.c_str());
+  Fl::set_font(FL_HELVETICA_BOLD, bold.c_str());
+  fl_ok = "确定";
+  fl_cancel = "取消";
+  fl_close = "关闭";
 }

@@ -4,6 +4,7 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Group.H>
+#include <FL/Fl_Window.H>
 
 #include "platform/fltk/fltk_front_end.h"
 #include "platform/fltk/views.h"
@@ -34,7 +35,13 @@ class GroupBoxView : public Fl_Group, public ControlView {
   }
 
  protected:
-  void ShowAspect(Aspect) override {}
+  void ShowAspect(Aspect aspect) override {
+    // The frame is painted with the window picture behind it, over the area of the
+    // controls that lie on the box without being its members (the score box in a team
+    // name's box): the window redraws that area whole, so they are drawn again on top.
+    if (aspect == Aspect::Caption && window() != nullptr)
+      window()->damage(FL_DAMAGE_ALL, x(), y(), w(), h());
+  }
 
  private:
   void DrawFrame() {

@@ -3,7 +3,9 @@
 #include <FL/Fl.H>
 
 #include "platform/fltk/fltk_front_end.h"
+#include "platform/fltk/keys.h"
 #include "platform/fltk/x11_window.h"
+#include "shell/keyboard.h"
 
 MainWindow::MainWindow(FltkFrontEnd& owner, int outer_width, int outer_height, const char* title)
     : Fl_Double_Window(kClientWidth, kClientHeight), owner_(owner) {
@@ -25,14 +27,15 @@ void MainWindow::draw() {
 int MainWindow::handle(int event) {
   if (event == FL_KEYBOARD) {
     const int key = Fl::event_key();
-    if (key == FL_Tab) {
-      // Nothing has the focus yet: the first (or last) tab stop takes it.
-      owner_.MoveFocus(0, (Fl::event_state() & FL_SHIFT) != 0);
-      return 1;
-    }
-    // Arrow keys do not move the focus between controls here.
-    if (key == FL_Left || key == FL_Right || key == FL_Up || key == FL_Down)
-      return 1;
+    // Nothing has the focus: the window's own keys still apply (Tab finds the first
+    // stop); the rest, arrows and Enter included, move nothing.
+    const WindowKey window_key =
+        PreTranslateKey(owner_.model(), 0, VirtualKeyOf(key), ModifiersOf(Fl::event_state(), key));
+    if (window_key.action == WindowKey::Action::MoveFocus)
+      owner_.FocusControl(window_key.target);
+    if (key == FL_Escape)
+      return Fl_Double_Window::handle(event);  // the close callback refuses it
+    return 1;
   }
   return Fl_Double_Window::handle(event);
 }

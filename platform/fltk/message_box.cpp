@@ -17,6 +17,7 @@
 #include "platform/fltk/main_window.h"
 #include "platform/fltk/x11_window.h"
 #include "services/message_services.h"
+#include "shell/keyboard.h"
 
 namespace {
 
@@ -77,11 +78,33 @@ struct Answer {
   Fl_Window* window = nullptr;
 };
 
-void Pressed(Fl_Widget* widget, void* data) {
-  auto* answer = static_cast<Answer*>(data);
-  answer->value = static_cast<int32_t>(widget->argument());
-  answer->window->hide();
-}
+// A button that knows the answer it gives. FLTK keeps a widget's argument() and its
+// callback data in one field, so the answer cannot ride on argument() beside the data.
+class AnswerButton : public Fl_Button {
+ public:
+  AnswerButton(int x, int y, int w, int h, Answer& answer, int32_t value)
+      : Fl_Button(x, y, w, h), answer_(answer), value_(value) {
+    callback(Pressed, this);
+  }
+  // Enter presses the button that has the focus, the default one when the box opens.
+  int handle(int event) override {
+    if (event == FL_KEYBOARD && Fl::focus() == this &&
+        (Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter)) {
+      do_callback();
+      return 1;
+    }
+    return Fl_Button::handle(event);
+  }
+
+ private:
+  static void Pressed(Fl_Widget*, void* data) {
+    auto* self = static_cast<AnswerButton*>(data);
+    self->answer_.value = self->value_;
+    self->answer_.window->hide();
+  }
+  Answer& answer_;
+  int32_t value_;
+};
 
 int32_t RunBox(const std::string& text, const std::string& caption, uint32_t flags) {
   const std::vector<Choice> choices = ChoicesOf(flags);
@@ -105,12 +128,17 @@ int32_t RunBox(const std::string& text, const std::string& caption, uint32_t fla
     new ErrorIcon(16, 16);
   new MessageText(left, 12, text_w, std::max(text_h, icon ? 40 : 0), text);
   int bx = (w - buttons_w) / 2;
-  for (const Choice& choice : choices) {
-    auto* button = new Fl_Button(bx, h - 36, button_w, 26);
-    button->copy_label(choice.caption);
+  // MB_DEFBUTTON1 to MB_DEFBUTTON4 in bits 8 to 11; one past the buttons means the first.
+  size_t default_index = (flags >> 8) & 0xF;
+  if (default_index >= choices.size())
+    default_index = 0;
+  AnswerButton* default_button = nullptr;
+  for (size_t i = 0; i < choices.size(); ++i) {
+    auto* button = new AnswerButton(bx, h - 36, button_w, 26, answer, choices[i].answer);
+    button->copy_label(choices[i].caption);
     button->labelsize(12);
-    button->callback(Pressed, &answer);
-    button->argument(choice.answer);
+    if (i == default_index)
+      default_button = button;
     bx += button_w + gap;
   }
   box.end();
@@ -120,6 +148,8 @@ int32_t RunBox(const std::string& text, const std::string& caption, uint32_t fla
   box.position(x, y);
   box.show();
   SetKeepAbove(box);
+  if (default_button != nullptr)
+    default_button->take_focus();
   while (box.shown()) Fl::wait();
   if (answer.value == 0) {
     // Closed with the close box: Cancel where there is one, else the only answer.
@@ -131,7 +161,11 @@ int32_t RunBox(const std::string& text, const std::string& caption, uint32_t fla
 }  // namespace
 
 int32_t FltkFrontEnd::MessageBox(const Text& text, const Text& caption, uint32_t flags) {
-  return RunBox(ShownText(text), ShownText(caption), flags);
+  const ControlId had_focus = FocusedControl();
+  const int32_t answer = RunBox(ShownText(text), ShownText(caption), flags);
+  if (window_ != nullptr && window_->shown() && model_ != nullptr)
+    FocusControl(FocusAfterDialog(*model_, had_focus));
+  return answer;
 }
 
 void FltkFrontEnd::ShowFatalError(const Text& text) {

@@ -58,17 +58,27 @@ class SliderBarView : public Fl_Slider, public ControlView {
         default:
           return Fl_Slider::handle(event);
       }
-      target = std::clamp(target, static_cast<int>(minimum()), static_cast<int>(maximum()));
-      if (target != static_cast<int>(value())) {
-        value(target);
-        do_callback();
-      }
+      MoveTo(target);
       return 1;
     }
     switch (event) {
       case FL_PUSH:
+        // A click takes the keyboard focus; on the track beside the thumb it moves one
+        // page towards the click, on the thumb it starts a drag.
+        if (Fl::visible_focus() != 0 && active_r())
+          take_focus();
+        if (const int side = TrackSide(Fl::event_x()); side != 0) {
+          const int page = std::max(control().entry->own.page_step, 1);
+          MoveTo(static_cast<int>(value()) + side * page);
+          dragging_ = false;
+          return 1;
+        }
+        dragging_ = true;
+        return Fl_Slider::handle(event, x(), y(), w(), h() - kTickSpace);
       case FL_DRAG:
       case FL_RELEASE:
+        if (!dragging_)
+          return 1;
         return Fl_Slider::handle(event, x(), y(), w(), h() - kTickSpace);
       default:
         return Fl_Slider::handle(event);
@@ -81,7 +91,7 @@ class SliderBarView : public Fl_Slider, public ControlView {
     Fl_Slider::draw(x(), y(), w(), h() - kTickSpace);
     // A tick for every step, under the centre of the thumb at that step.
     const int steps = c.maximum - c.minimum;
-    const int knob = static_cast<int>(slider_size() * static_cast<float>(w()) + 0.5f);
+    const int knob = KnobWidth();
     const int span = w() - knob;
     fl_color(active_r() ? FL_DARK3 : fl_inactive(FL_DARK3));
     for (int i = 0; i <= steps && steps > 0; ++i) {
@@ -102,6 +112,29 @@ class SliderBarView : public Fl_Slider, public ControlView {
   }
 
  private:
+  int KnobWidth() const { return static_cast<int>(slider_size() * static_cast<float>(w()) + 0.5f); }
+  // -1 left of the thumb, 1 right of it, 0 on it.
+  int TrackSide(int mouse_x) const {
+    const double range = maximum() - minimum();
+    const double share = range > 0 ? (value() - minimum()) / range : 0;
+    const int knob = KnobWidth();
+    const int knob_x = x() + static_cast<int>(share * (w() - knob) + 0.5);
+    if (mouse_x < knob_x)
+      return -1;
+    if (mouse_x >= knob_x + knob)
+      return 1;
+    return 0;
+  }
+  void MoveTo(int target) {
+    target = std::clamp(target, static_cast<int>(minimum()), static_cast<int>(maximum()));
+    if (target != static_cast<int>(value())) {
+      value(target);
+      do_callback();
+    }
+  }
+
+  bool dragging_ = false;
+
   static void Moved(Fl_Widget*, void* data) {
     auto* self = static_cast<SliderBarView*>(data);
     self->app().Slide(self->id(), static_cast<int32_t>(self->value()));

@@ -50,7 +50,9 @@ void TestDump::Serve(const ControlModel& model, ControlId focused) {
       const std::string& name = c.name;
       out << name << ".text=" << Escaped(c.text) << '\n'
           << name << ".takes_input=" << (model.TakesInput(c) ? 1 : 0) << '\n'
-          << name << ".tab_stop=" << (c.tab_stop ? 1 : 0) << '\n';
+          << name << ".tab_stop=" << (c.tab_stop ? 1 : 0) << '\n'
+          << name << ".position=" << c.position << '\n'
+          << name << ".checked=" << (c.checked ? 1 : 0) << '\n';
       if (c.id == focused)
         focus_name = name;
     }

@@ -4,6 +4,8 @@
 #include "platform/fltk/control_view.h"
 
 ControlView* MakeEditBox(FltkFrontEnd& owner, const Control& control);
+// A multi-line box the user types in; MakeEditBox hands those over.
+ControlView* MakeTeamLineBox(FltkFrontEnd& owner, const Control& control);
 ControlView* MakePushButton(FltkFrontEnd& owner, const Control& control);
 ControlView* MakePictureButton(FltkFrontEnd& owner, const Control& control);
 ControlView* MakeSuperButton(FltkFrontEnd& owner, const Control& control);

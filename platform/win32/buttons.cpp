@@ -76,8 +76,10 @@ HWND CreateButtonKind(const Control& c, HWND parent, NativeControl& native) {
     // Visual styles would ignore the catalogue's caption colours.
     SetWindowTheme(hwnd, L"", L"");
   }
-  if (c.kind == Kind::GroupBox)
+  if (c.kind == Kind::GroupBox) {
     ForwardNoticesToTopLevel(hwnd);
+    PaintGroupBoxItself(hwnd, native);
+  }
   if (c.kind == Kind::RadioBox && c.checked)
     SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
   if (c.kind == Kind::SuperBtn)

@@ -19,7 +19,8 @@ struct Cell {
   Colour colour;
 };
 
-// Row by row: each row of eight is one column of the palette's named list.
+// In cell order: each eight cells fill one column of the palette, top to bottom, as
+// on the Linux window.
 constexpr std::array<Cell, 32> kCells = {{
     {"黑色", Rgb(0x00, 0x00, 0x00)}, {"藏青", Rgb(0x00, 0x00, 0x80)},
     {"墨绿", Rgb(0x00, 0x80, 0x00)}, {"深青", Rgb(0x00, 0x80, 0x80)},
@@ -39,8 +40,8 @@ constexpr std::array<Cell, 32> kCells = {{
     {"芙红", Rgb(0xff, 0x80, 0xc0)}, {"深灰", Rgb(0x60, 0x60, 0x60)},
 }};
 
-constexpr int kColumns = 8;
-constexpr int kRows = 4;
+constexpr int kColumns = 4;
+constexpr int kRows = 8;
 constexpr int kMargin = 4;
 constexpr int kButtonHeight = 22;
 constexpr int kMore = static_cast<int>(kCells.size());  // the item after the last cell
@@ -68,8 +69,8 @@ RECT ItemRect(int item) {
     const int top = 2 * kMargin + kRows * size;
     return RECT{kMargin, top, ClientWidth() - kMargin, top + kButtonHeight};
   }
-  const int left = kMargin + (item % kColumns) * size;
-  const int top = kMargin + (item / kColumns) * size;
+  const int left = kMargin + (item / kRows) * size;
+  const int top = kMargin + (item % kRows) * size;
   return RECT{left, top, left + size, top + size};
 }
 

@@ -48,6 +48,8 @@ void DismissPaletteIfFocusLeft(HWND focus);
 
 // A group box parents its members, so their notices reach it first: it hands them on.
 void ForwardNoticesToTopLevel(HWND group_box);
+// A group box's frame and caption, caption in the control's text colour on every theme.
+void PaintGroupBoxItself(HWND group_box, const NativeControl& native);
 
 // Window styles of the catalogue's border styles.
 DWORD BorderStyle(int32_t border);

@@ -11,6 +11,7 @@
 #include "platform/win32/wide.h"
 #include "shell/application.h"
 #include "shell/fatal_error.h"
+#include "shell/keyboard.h"
 
 namespace {
 
@@ -384,68 +385,39 @@ bool Win32FrontEnd::PreTranslate(const MSG& message) {
   if (DismissPalette() && message.wParam == VK_ESCAPE)
     return true;
   NativeControl* native = ControlOfWindow(message.hwnd);
-  const WPARAM key = message.wParam;
-  const int32_t modifiers = Modifiers(key);
+  const auto key = static_cast<int32_t>(message.wParam);
+  const int32_t modifiers = Modifiers(message.wParam);
   const Control* c = native != nullptr ? native->model : nullptr;
-  // A multi-line box the user may type in takes Enter itself.
-  const bool takes_itself = c != nullptr && key == VK_RETURN && c->kind == Kind::EditBox &&
-                            c->entry->own.multiline && c->entry->own.input != InputMode::ReadOnly;
-  if (!takes_itself) {
-    if (key == VK_TAB && (modifiers & (modifier::kCtrl | modifier::kAlt)) == 0)
-      return MoveTabFocus((modifiers & modifier::kShift) != 0);
-    const bool arrow = key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
-    if (arrow && c != nullptr && c->kind == Kind::RadioBox && (modifiers & modifier::kAlt) == 0)
-      return MoveRadioFocus(*native, key == VK_LEFT || key == VK_UP);
-    // Escape does not close the window and Enter does not move the focus: both go on to
-    // the control like any other key.
+  const WindowKey window_key = PreTranslateKey(*model_, c != nullptr ? c->id : 0, key, modifiers);
+  switch (window_key.action) {
+    case WindowKey::Action::MoveFocus:
+      FocusControl(window_key.target);
+      return true;
+    case WindowKey::Action::Choose:
+      FocusControl(window_key.target);
+      application_->Click(window_key.target);
+      return true;
+    case WindowKey::Action::UsedUp:
+      return true;
+    case WindowKey::Action::ToControl:
+      break;
   }
   if (c == nullptr)
     return false;
-  const std::optional<bool> goes_on =
-      application_->KeyDown(c->id, static_cast<int32_t>(key), modifiers);
-  return goes_on.has_value() && !*goes_on;
+  const std::optional<bool> goes_on = application_->KeyDown(c->id, key, modifiers);
+  if (goes_on.has_value() && !*goes_on)
+    return true;
+  // A key the control has no use for stops here, as on the Linux window.
+  return !ControlUsesKey(*c, key);
 }
 
-bool Win32FrontEnd::MoveTabFocus(bool backwards) {
-  std::vector<NativeControl*> stops;
-  for (auto& native : controls_) {
-    if (native->hwnd != nullptr && native->model->tab_stop && model_->TakesInput(*native->model))
-      stops.push_back(native.get());
-  }
-  if (stops.empty())
-    return true;
-  NativeControl* current = ControlOfWindow(GetFocus());
-  auto at = std::find(stops.begin(), stops.end(), current);
-  size_t next = 0;
-  if (at == stops.end()) {
-    next = backwards ? stops.size() - 1 : 0;
-  } else {
-    const size_t index = static_cast<size_t>(at - stops.begin());
-    next = backwards ? (index + stops.size() - 1) % stops.size() : (index + 1) % stops.size();
-  }
-  NativeControl* target = stops[next];
+void Win32FrontEnd::FocusControl(ControlId id) {
+  NativeControl* target = Native(id);
+  if (target == nullptr || target->hwnd == nullptr)
+    return;
   FocusWithoutClick(target->hwnd);
   if (target->model->kind == Kind::EditBox)
     SendMessageW(target->hwnd, EM_SETSEL, 0, -1);
-  return true;
-}
-
-bool Win32FrontEnd::MoveRadioFocus(const NativeControl& radio, bool backwards) {
-  std::vector<NativeControl*> group;
-  for (auto& native : controls_) {
-    const Control& c = *native->model;
-    if (c.kind == Kind::RadioBox && c.parent == radio.model->parent && model_->TakesInput(c))
-      group.push_back(native.get());
-  }
-  auto at = std::find(group.begin(), group.end(), &radio);
-  if (group.size() < 2 || at == group.end())
-    return true;
-  const size_t index = static_cast<size_t>(at - group.begin());
-  NativeControl* target =
-      group[backwards ? (index + group.size() - 1) % group.size() : (index + 1) % group.size()];
-  FocusWithoutClick(target->hwnd);
-  application_->Click(target->model->id);
-  return true;
 }
 
 void Win32FrontEnd::FocusWithoutClick(HWND hwnd) {
@@ -607,9 +579,9 @@ LRESULT Win32FrontEnd::Handle(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
         HWND focus = GetFocus();
         if (focus != nullptr && IsChild(hwnd, focus))
           focus_to_restore_ = focus;
-      } else if (focus_to_restore_ != nullptr && IsWindow(focus_to_restore_) &&
-                 IsWindowEnabled(focus_to_restore_)) {
-        FocusWithoutClick(focus_to_restore_);
+      } else if (focus_to_restore_ != nullptr && model_ != nullptr) {
+        const NativeControl* had = ControlOfWindow(focus_to_restore_);
+        FocusControl(FocusAfterDialog(*model_, had != nullptr ? had->model->id : 0));
         return 0;
       }
       break;

@@ -64,8 +64,8 @@ class Win32FrontEnd : public FrontEnd {
   void Deliver(const MSG& message);
   // Keyboard pre-translation; true when the message was consumed or dropped.
   bool PreTranslate(const MSG& message);
-  bool MoveTabFocus(bool backwards);
-  bool MoveRadioFocus(const NativeControl& radio, bool backwards);
+  // Gives a control the focus, as the window's own keys and closed dialogs do.
+  void FocusControl(ControlId id);
   void ReportFocusChange();
   void FocusWithoutClick(HWND hwnd);
 

@@ -55,7 +55,7 @@ TEST(Catalogue, HoldsEachKindAsOftenAsTheWindowShowsIt) {
   EXPECT_EQ(MainCatalogue().size(), 138u);
   for (const auto& [kind, count] : expected) {
     const auto found = std::count_if(MainCatalogue().begin(), MainCatalogue().end(),
-                                     [kind](const ControlSpec& c) { return c.kind == kind; });
+                                     [k = kind](const ControlSpec& c) { return c.kind == k; });
     EXPECT_EQ(found, count) << KindName(kind);
   }
 }

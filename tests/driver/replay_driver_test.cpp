@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -17,8 +18,12 @@ struct Outcome {
 };
 
 Outcome RunReplay(const std::string& script, const std::string& options = "") {
-  const auto dir = std::filesystem::temp_directory_path() / "replay-driver-test";
-  std::filesystem::create_directories(dir);
+  // A folder of its own for every run: ctest runs test cases of this program in parallel.
+  std::string pattern =
+      (std::filesystem::temp_directory_path() / "replay-driver-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr)
+    return {};
+  const std::filesystem::path dir = pattern;
   std::ofstream(dir / "script.txt", std::ios::binary) << script;
   const std::string command = std::string(REPLAY_BINARY) + " --dir " + dir.string() + " " +
                               options + " " + (dir / "script.txt").string() + " 2>" +

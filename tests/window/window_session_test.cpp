@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -94,12 +95,21 @@ std::string WithoutTimeLine(const std::string& bytes) {
   return kept;
 }
 
-class WindowSession : public ::testing::Test {
+// Each session runs under the locale named by the parameter: the window must look and
+// behave the same with or without a Chinese locale.
+class WindowSession : public ::testing::TestWithParam<const char*> {
  protected:
   void SetUp() override {
+    const char* locale = GetParam();
+    const bool available = std::setlocale(LC_ALL, locale) != nullptr;
+    std::setlocale(LC_ALL, "C");
+    ASSERT_TRUE(available) << "locale " << locale
+                           << " is not generated here (scripts/install-deps.sh all)";
+    setenv("LANG", locale, 1);
+    setenv("LC_ALL", locale, 1);
     for (const char* tool : {"Xvfb", "xdotool", "xwininfo", "import"}) {
       if (!OnPath(tool))
-        FAIL() << tool << " is not installed (scripts/install-window-deps.sh)";
+        FAIL() << tool << " is not installed (scripts/install-deps.sh all)";
     }
     // A free display number: no lock file and no socket.
     for (int n = 57; n < 120; ++n) {
@@ -235,6 +245,39 @@ class WindowSession : public ::testing::Test {
     return {bytes.begin(), bytes.end()};
   }
 
+  // Another window of the program on the screen (a message box), as x, y, w, h in
+  // screen coordinates; all zero when there is none.
+  struct Area {
+    int x = 0, y = 0, w = 0, h = 0;
+  };
+  Area OtherWindow(const std::string& main_id, int min_w = 101, int max_w = 469, int min_h = 51,
+                   int max_h = 299) {
+    std::istringstream tree(Capture("xwininfo -root -children"));
+    std::string line;
+    const unsigned long main_xid = std::strtoul(main_id.c_str(), nullptr, 10);
+    while (std::getline(tree, line)) {
+      const size_t hex = line.find("0x");
+      if (hex == std::string::npos)
+        continue;
+      const unsigned long xid = std::strtoul(line.c_str() + hex, nullptr, 16);
+      if (xid == main_xid || xid == 0)
+        continue;
+      const std::string info = Capture("xwininfo -id " + std::to_string(xid));
+      if (info.find("IsViewable") == std::string::npos)
+        continue;
+      auto field = [&](const std::string& name) {
+        const size_t at = info.find(name);
+        return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + name.size());
+      };
+      Area area{field("Absolute upper-left X:"), field("Absolute upper-left Y:"), field("Width:"),
+                field("Height:")};
+      if (area.w >= min_w && area.w <= max_w && area.h >= min_h && area.h <= max_h)
+        return area;
+    }
+    return {};
+  }
+  bool Running() { return WaitFor(app_, 50ms) < 0; }
+
   std::string display_;
   pid_t xvfb_ = -1, app_ = -1;
   Display* x_ = nullptr;
@@ -247,7 +290,7 @@ const uint8_t* Pixel(const std::vector<uint8_t>& rgb, int x, int y) {
   return &rgb[(static_cast<size_t>(y) * 472 + x) * 3];
 }
 
-TEST_F(WindowSession, OpensCentredPlaysASessionAndSavesTheRecord) {
+TEST_P(WindowSession, OpensCentredPlaysASessionAndSavesTheRecord) {
   const std::string window_id = OpenWindow();
   ASSERT_GT(app_, 0);
   ASSERT_FALSE(window_id.empty()) << "the window did not appear";
@@ -358,7 +401,7 @@ TEST_F(WindowSession, OpensCentredPlaysASessionAndSavesTheRecord) {
   app_ = -1;
 }
 
-TEST_F(WindowSession, KeypadReachesKeyDownHandlersAndTabFollowsTheCatalogue) {
+TEST_P(WindowSession, KeypadReachesKeyDownHandlersAndTabFollowsTheCatalogue) {
   ASSERT_FALSE(OpenWindow().empty()) << "the window did not appear";
   std::this_thread::sleep_for(3500ms);  // the start-up progress enables the boxes
   const Board before = ReadBoard();
@@ -401,6 +444,154 @@ TEST_F(WindowSession, KeypadReachesKeyDownHandlersAndTabFollowsTheCatalogue) {
   X("key KP_Subtract KP_3");
   EXPECT_EQ(ReadBoard()["编辑框5.text"], "-3");
 }
+
+// Counts the pixels of a rectangle (client coordinates) that differ between two grabs.
+int Differing(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, int left, int top,
+              int width, int height) {
+  int count = 0;
+  for (int y = top; y < top + height; ++y) {
+    for (int x = left; x < left + width; ++x) {
+      const uint8_t* p = Pixel(a, x, y);
+      const uint8_t* q = Pixel(b, x, y);
+      count += std::abs(p[0] - q[0]) + std::abs(p[1] - q[1]) + std::abs(p[2] - q[2]) > 30 ? 1 : 0;
+    }
+  }
+  return count;
+}
+
+TEST_P(WindowSession, OkOnTheFolderFullBoxKeepsTheBoardAndTheNextSaveIsRecorded) {
+  const fs::path last_slot = run_dir_ / "window" / "游戏数据保存50.txt";
+  std::ofstream(last_slot) << "";
+  const std::string window_id = OpenWindow();
+  ASSERT_FALSE(window_id.empty()) << "the window did not appear";
+  std::this_thread::sleep_for(3500ms);
+
+  // OK pressed with the mouse, with Enter (the default button) and with the space bar.
+  for (const std::string press : {"mouse", "key Return", "key space"}) {
+    SCOPED_TRACE(press);
+    Click(160, 363, 136, 24);  // 超级按钮1, "保存游戏数据"
+    std::this_thread::sleep_for(400ms);
+    const Area box = OtherWindow(window_id);
+    ASSERT_GT(box.w, 0) << "no message box";
+    if (press == "mouse") {
+      X("mousemove " + std::to_string(box.x + box.w / 2) + " " +
+        std::to_string(box.y + box.h - 23) + " click 1");
+    } else {
+      X(press);
+    }
+    std::this_thread::sleep_for(300ms);
+    ASSERT_TRUE(Running()) << "the program ended";
+    EXPECT_EQ(OtherWindow(window_id).w, 0) << "the box is still open";
+    // The focus is back on the button that opened the box.
+    EXPECT_EQ(ReadBoard()["focus"], "超级按钮1");
+  }
+
+  fs::remove(last_slot);
+  Click(160, 363, 136, 24);
+  std::this_thread::sleep_for(400ms);
+  EXPECT_TRUE(fs::exists(run_dir_ / "window" / "游戏数据保存.txt"));
+  EXPECT_TRUE(Running());
+}
+
+TEST_P(WindowSession, RenamingATeamLeavesTheScoreBoxesDrawn) {
+  ASSERT_FALSE(OpenWindow().empty()) << "the window did not appear";
+  std::this_thread::sleep_for(3500ms);
+  Click(56, 263, 24, 20);  // 按钮21: the lollipops score 33
+  std::this_thread::sleep_for(300ms);
+  const std::vector<uint8_t> before = Grab();
+  Click(416, 247, 48, 24);  // 按钮1 "更改": the lollipop team becomes "雷锋队"
+  std::this_thread::sleep_for(300ms);
+  const std::vector<uint8_t> changed = Grab();
+  Click(368, 247, 48, 24);  // 按钮18 "还原"
+  Click(416, 292, 48, 24);  // 按钮2 "更改" for the other team
+  Click(368, 292, 48, 24);  // 按钮19 "还原"
+  std::this_thread::sleep_for(300ms);
+  const std::vector<uint8_t> restored = Grab();
+  ASSERT_EQ(before.size(), 472u * 581u * 3u);
+  EXPECT_GT(Differing(before, changed, 16, 10, 80, 14), 10) << "the caption was not redrawn";
+  // 编辑框9 and 编辑框10 keep every pixel.
+  EXPECT_EQ(Differing(before, changed, 20, 26, 72, 24), 0);
+  EXPECT_EQ(Differing(before, restored, 20, 26, 72, 24), 0);
+  EXPECT_EQ(Differing(before, restored, 20, 122, 72, 24), 0);
+  EXPECT_EQ(Differing(before, restored, 16, 10, 80, 48), 0) << "the default name looks different";
+}
+
+TEST_P(WindowSession, ALongTeamLineWithoutSpacesWrapsOntoTheNextRow) {
+  ASSERT_FALSE(OpenWindow().empty()) << "the window did not appear";
+  std::this_thread::sleep_for(3500ms);
+  const std::vector<uint8_t> before = Grab();
+  Click(108, 20, 164, 20);  // the first row of 编辑框1
+  X("key ctrl+End");
+  X("type --delay 20 ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOP");
+  std::this_thread::sleep_for(300ms);
+  const std::vector<uint8_t> after = Grab();
+  EXPECT_EQ(ReadBoard()["编辑框1.text"], "Orvane队：ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOP");
+  // The line goes on in the second row instead of scrolling sideways.
+  EXPECT_GT(Differing(before, after, 110, 40, 160, 14), 40);
+}
+
+TEST_P(WindowSession, EnterStaysArrowsChooseTheGameTimeAndClicksGiveTheFocus) {
+  const std::string window_id = OpenWindow();
+  ASSERT_FALSE(window_id.empty()) << "the window did not appear";
+  std::this_thread::sleep_for(3500ms);
+
+  // Enter in the quantity box goes nowhere.
+  Click(368, 8, 96, 24);  // 编辑框3
+  X("type 3");
+  X("key Return");
+  X("key KP_Enter");
+  Board board = ReadBoard();
+  EXPECT_EQ(board["focus"], "编辑框3");
+  EXPECT_EQ(board["编辑框3.text"], "3");
+
+  // The arrow keys move between the two game times, and the fee follows.
+  Click(327, 416, 56, 16);  // 单选框2 "1小时"
+  board = ReadBoard();
+  EXPECT_EQ(board["focus"], "单选框2");
+  EXPECT_EQ(board["编辑框13.text"], "100");
+  X("key Right");
+  board = ReadBoard();
+  EXPECT_EQ(board["focus"], "单选框3");
+  EXPECT_EQ(board["单选框3.checked"], "1");
+  EXPECT_EQ(board["单选框2.checked"], "0");
+  EXPECT_EQ(board["编辑框13.text"], "200");
+  X("key Left");
+  board = ReadBoard();
+  EXPECT_EQ(board["focus"], "单选框2");
+  EXPECT_EQ(board["编辑框13.text"], "100");
+
+  // A click on the slider's track right of the thumb takes the focus and moves one page;
+  // the arrows then move it a line at a time.
+  X("mousemove " + std::to_string(win_x_ + 352 + 90) + " " + std::to_string(win_y_ + 352 + 6) +
+    " click 1");
+  board = ReadBoard();
+  EXPECT_EQ(board["focus"], "滑块条1");
+  EXPECT_EQ(board["滑块条1.position"], "16");
+  X("key Right");
+  EXPECT_EQ(ReadBoard()["滑块条1.position"], "17");
+
+  // A palette cell shows its name in a tooltip after a moment; after a colour is picked,
+  // the focus is on the picker again.
+  Click(416, 336, 48, 16);  // 颜色选择器1
+  std::this_thread::sleep_for(300ms);
+  const std::string red_cell = std::to_string(win_x_ + 416 + 4 + 18 + 9) + " " +
+                               std::to_string(win_y_ + 352 + 4 + 4 * 18 + 9);  // "红色"
+  X("mousemove " + red_cell);
+  X("mousemove_relative 1 1");
+  std::this_thread::sleep_for(900ms);
+  const Area tip = OtherWindow(window_id, 15, 90, 12, 24);
+  EXPECT_GT(tip.w, 0) << "no tooltip over the palette cell";
+  EXPECT_GT(tip.y, win_y_ + 352 + 4 + 4 * 18) << "the tooltip is not below the cell";
+  X("mousemove " + red_cell + " click 1");
+  EXPECT_EQ(ReadBoard()["focus"], "颜色选择器1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, WindowSession, ::testing::Values("C", "zh_CN.UTF-8"),
+                         [](const ::testing::TestParamInfo<const char*>& locale) {
+                           return std::string(locale.param).substr(0, 5) == "zh_CN"
+                                      ? std::string("zh_CN")
+                                      : std::string(locale.param);
+                         });
 
 }  // namespace
 #endif

@@ -1,5 +1,7 @@
 #include "tools/replay/runner.h"
 
+#include "shell/keyboard.h"
+
 #include <cinttypes>
 #include <cmath>
 #include <cstdlib>
@@ -202,6 +204,16 @@ bool ReplayRunner::RunLine(const std::string& text, int number) {
   }
 }
 
+void ReplayRunner::MoveFocus(ControlId to) {
+  if (to == focused_)
+    return;
+  const ControlId from = focused_;
+  focused_ = to;
+  if (from != 0)
+    application_.Focus(from, false);
+  application_.Focus(to, true);
+}
+
 bool ReplayRunner::Execute(const ScriptLine& line) {
   const auto& words = line.words;
   auto need = [&](size_t count) {
@@ -229,15 +241,42 @@ bool ReplayRunner::Execute(const ScriptLine& line) {
       throw ScriptError("type needs an edit box: " + words[0]);
     ignored(application_.Type(c.id, TextFromUtf8(UnescapeLineBreaks(line.rest_after_name))));
   } else if (command == "key") {
+    // The key reaches NAME as if it had the focus, through the window's own keys first.
     need(2);
     Control& c = control();
     const int32_t code = ParseInteger(words[1]);
     const int32_t mods = words.size() >= 3 ? ParseInteger(words[2]) : 0;
-    if (code == vk::kTab) {
-      // Tab moves the focus between tab stops and raises no event.
-      ignored(application_.model().TakesInput(c));
+    if (!application_.model().TakesInput(c)) {
+      ignored(false);
     } else {
-      ignored(application_.KeyDown(c.id, code, mods).has_value());
+      MoveFocus(c.id);
+      const WindowKey key = PreTranslateKey(application_.model(), c.id, code, mods);
+      switch (key.action) {
+        case WindowKey::Action::MoveFocus:
+          MoveFocus(key.target);
+          break;
+        case WindowKey::Action::Choose:
+          MoveFocus(key.target);
+          application_.Click(key.target);
+          break;
+        case WindowKey::Action::UsedUp:
+          break;
+        case WindowKey::Action::ToControl:
+          application_.KeyDown(c.id, code, mods);
+          break;
+      }
+    }
+  } else if (command == "focus") {
+    // "focus" prints which control has the focus; "focus NAME" gives it to NAME.
+    if (words.empty()) {
+      const Control* focused = application_.model().Find(focused_);
+      Print("focus=" + (focused != nullptr ? focused->name : std::string()));
+    } else {
+      Control& c = control();
+      const bool takes = application_.model().TakesInput(c);
+      if (takes)
+        MoveFocus(c.id);
+      ignored(takes);
     }
   } else if (command == "select") {
     need(2);

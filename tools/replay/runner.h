@@ -24,10 +24,13 @@ class ReplayRunner {
  private:
   bool Execute(const struct ScriptLine& line);
   void Print(const std::string& utf8);
+  // The focus moves as in the window: lost focus for the old control, got for the new.
+  void MoveFocus(ControlId to);
 
   std::FILE* out_;
   HeadlessFrontEnd front_end_;
   Application application_;
+  ControlId focused_ = 0;  // the control with the keyboard focus, 0 for none
 };
 
 // "YYYY-MM-DD HH:MM:SS" as a date-time; nullopt when malformed.

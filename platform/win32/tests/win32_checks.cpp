@@ -278,10 +278,14 @@ LRESULT CALLBACK ClickOnFocus(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
 void CheckKeyboard(Win32FrontEnd& front_end, Application& application) {
   for (ControlId radio : {单选框2, 单选框3})
     SetWindowSubclass(front_end.WindowOf(radio), ClickOnFocus, 78, 0);
-  // Tab walks the tab stops that take input, in catalogue order, and wraps.
+  // Tab walks the tab stops that take input and lie on the window (not the state boxes
+  // beyond its right edge), in catalogue order, and wraps.
   std::vector<ControlId> stops;
   for (const Control& c : application.model().controls()) {
-    if (c.tab_stop && application.model().TakesInput(c) && front_end.WindowOf(c.id) != nullptr)
+    const Control* group = c.parent != 0 ? application.model().Find(c.parent) : nullptr;
+    const int32_t left = c.rect.left + (group != nullptr ? group->rect.left : 0);
+    if (c.tab_stop && application.model().TakesInput(c) && front_end.WindowOf(c.id) != nullptr &&
+        left < application.model().window().outer.width)
       stops.push_back(c.id);
   }
   const Text fee_before = ReadText(编辑框25, prop::kContent);

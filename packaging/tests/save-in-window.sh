@@ -1,0 +1,83 @@
+#!/bin/sh
+# Starts the window program on a private X server as a host would, clicks
+# "保存游戏数据" and checks where the record lands.
+#   save-in-window.sh installed PROGRAM   the program of an installed (read-only) tree:
+#                                         the record goes to ~/.local/share/scoreboard
+#   save-in-window.sh copied PROGRAM      a copy in a folder of its own: the record goes
+#                                         beside it, and no data folder is made
+# Run as root, the program runs as nobody, so the read-only tree really refuses writes.
+set -eu
+mode=$1
+program=$2
+
+work=$(mktemp -d)
+xvfb=""
+app=""
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "save-in-window ($mode): $*" >&2
+  exit 1
+}
+
+home=$work/home
+mkdir -p "$home"
+case $mode in
+  installed)
+    expected_folder=$home/.local/share/scoreboard
+    unexpected_folder=$(dirname "$program")
+    ;;
+  copied)
+    mkdir "$work/copy"
+    cp "$program" "$work/copy/scoreboard"
+    program=$work/copy/scoreboard
+    expected_folder=$work/copy
+    unexpected_folder=$home/.local/share/scoreboard
+    ;;
+  *) fail "unknown mode" ;;
+esac
+
+set -- "$program"
+if [ "$(id -u)" -eq 0 ]; then
+  chmod 755 "$work"
+  chown -R nobody "$home"
+  [ "$mode" = copied ] && chown -R nobody "$work/copy"
+  set -- setpriv --reuid=nobody --regid=nogroup --clear-groups "$program"
+fi
+
+# A display of our own: the server picks a free number and writes it to fd 3.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+DISPLAY=:$(cat "$work/display")
+export DISPLAY
+
+env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 "$@" &
+app=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$app" | head -n 1) ||
+  fail "no window appeared"
+sleep 1  # the start-up step enables the save button
+# The save button's middle, in window coordinates.
+xdotool mousemove --window "$window" 228 375 click 1
+
+record=$expected_folder/游戏数据保存.txt
+for _ in $(seq 100); do
+  [ -f "$record" ] && break
+  sleep 0.1
+done
+[ -f "$record" ] || fail "no record in $expected_folder"
+head -n 1 "$record" | iconv -f GB18030 -t UTF-8 | grep -q '^\[保存\]' ||
+  fail "the record does not start with its section"
+[ ! -e "$unexpected_folder/游戏数据保存.txt" ] || fail "a record also in $unexpected_folder"
+if [ "$mode" = copied ] && [ -e "$unexpected_folder" ]; then
+  fail "a copied program made a data folder"
+fi
+echo "save-in-window ($mode): record in $expected_folder"

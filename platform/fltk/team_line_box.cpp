@@ -1,0 +1,102 @@
+// The multi-line boxes the host types in (the team lines): an FLTK text editor, which
+// wraps a line at the box's width even inside a word, so long Chinese lines without
+// spaces go on in the next row as they do on Windows instead of scrolling sideways.
+#include "platform/fltk/fltk_draw.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Text_Buffer.H>
+#include <FL/Fl_Text_Editor.H>
+
+#include <memory>
+
+#include "platform/fltk/views.h"
+#include "shell/application.h"
+
+namespace {
+
+std::string WithCrLf(const char* shown) {
+  std::string text;
+  for (const char* p = shown; *p != '\0'; ++p) {
+    if (*p == '\n')
+      text += '\r';
+    text += *p;
+  }
+  return text;
+}
+
+class TeamLineBoxView : public Fl_Text_Editor, public ControlView {
+ public:
+  TeamLineBoxView(FltkFrontEnd& owner, const Control& c)
+      : Fl_Text_Editor(c.rect.left, c.rect.top, c.rect.width, c.rect.height),
+        ControlView(owner, c.id),
+        text_(std::make_unique<Fl_Text_Buffer>()) {
+    buffer(text_.get());
+    wrap_mode(Fl_Text_Display::WRAP_AT_BOUNDS, 0);
+    scrollbar_width(0);  // the box has no scroll bars, as on Windows
+    when(FL_WHEN_CHANGED);
+    callback(UserEdited, this);
+    cursor_color(FL_BLACK);
+  }
+  ~TeamLineBoxView() override { buffer(nullptr); }
+
+  Fl_Widget& widget() override { return *this; }
+
+  int handle(int event) override {
+    if (PreHandle(event))
+      return 1;
+    return Fl_Text_Editor::handle(event);
+  }
+
+ protected:
+  void ShowAspect(Aspect aspect) override {
+    const Control& c = control();
+    switch (aspect) {
+      case Aspect::Caption: {
+        const std::string shown = ShownText(c.text);
+        if (shown != Shown()) {
+          text_->text(shown.c_str());
+          insert_position(text_->length());
+        }
+        break;
+      }
+      case Aspect::TextColour:
+        textcolor(FlColour(c.text_colour, FL_BLACK));
+        redraw();
+        break;
+      case Aspect::Font: {
+        const FlFont font = FontOf(c);
+        textfont(font.widget_face);
+        textsize(font.size);
+        box(BorderBox(c.entry->own.border, true));
+        color(FlColour(c.back_colour, kButtonFace));
+        // The wrap follows the new character widths.
+        wrap_mode(Fl_Text_Display::WRAP_AT_BOUNDS, 0);
+        redraw();
+        break;
+      }
+      default:
+        break;
+    }
+  }
+
+ private:
+  std::string Shown() const {
+    char* text = text_->text();
+    std::string shown = text;
+    free(text);
+    return shown;
+  }
+
+  static void UserEdited(Fl_Widget*, void* data) {
+    auto* self = static_cast<TeamLineBoxView*>(data);
+    self->app().Edited(self->id(), TextFromUtf8(WithCrLf(self->Shown().c_str())));
+  }
+
+  std::unique_ptr<Fl_Text_Buffer> text_;
+};
+
+}  // namespace
+
+ControlView* MakeTeamLineBox(FltkFrontEnd& owner, const Control& control) {
+  return new TeamLineBoxView(owner, control);
+}
