@@ -1,16 +1,17 @@
 // scoreboard-replay: runs the scoreboard headless and plays a script of the host's
 // actions against it, printing what the board shows. A development and test tool.
+#include <fcntl.h>
+
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
 #include <string>
 #include <vector>
 
 #include "services/convert.h"
 #include "services/file_services.h"
 #include "tools/replay/runner.h"
+#include "tools/replay/script_reader.h"
 
 #ifdef _WIN32
 // After the program's headers: windows.h defines macros such as CreateWindow.
@@ -71,6 +72,15 @@ std::string Utf8FromPath(const std::filesystem::path& path) {
   return std::string(utf8.begin(), utf8.end());
 }
 
+// The script file as a descriptor that ScriptReader reads; its name is UTF-8.
+int OpenScript(const std::string& utf8_path) {
+#ifdef _WIN32
+  return _wopen(PathFromUtf8(utf8_path).c_str(), _O_RDONLY | _O_BINARY);
+#else
+  return open(utf8_path.c_str(), O_RDONLY | O_CLOEXEC);
+#endif
+}
+
 int Usage() {
   std::fprintf(stderr,
                "usage: scoreboard-replay [--dir DIR] [--now \"YYYY-MM-DD HH:MM:SS\"] [SCRIPT]\n");
@@ -113,15 +123,23 @@ int main(int argc, char** argv) {
   options.start = start ? *start : CurrentDateTime();
 
   // The script is opened before start-up, which makes the run directory current.
-  std::ifstream file;
   const bool from_stdin = script_path == nullptr || std::strcmp(script_path, "-") == 0;
-  if (!from_stdin) {
-    file.open(PathFromUtf8(script_path), std::ios::binary);
-    if (!file) {
-      std::fprintf(stderr, "error: cannot read %s\n", script_path);
-      return 2;
-    }
+  const int fd = from_stdin ? 0 : OpenScript(script_path);
+  if (fd < 0) {
+    std::fprintf(stderr, "error: cannot read %s\n", script_path);
+    return 2;
   }
   ReplayRunner runner(options);
-  return runner.Run(from_stdin ? std::cin : file);
+  ScriptReader script(fd);
+  std::string line;
+  for (int number = 1; script.Next(line); ++number) {
+    if (!runner.RunLine(line, number))
+      return 2;
+  }
+  std::fflush(stdout);
+  if (script.error() != 0) {
+    std::fprintf(stderr, "error: reading the script: %s\n", std::strerror(script.error()));
+    return 2;
+  }
+  return 0;
 }

@@ -172,7 +172,7 @@ ReplayRunner::ReplayRunner(const ReplayOptions& options, std::FILE* out)
       front_end_(options.start, [this](const std::string& line) { Print(line); }),
       application_(front_end_) {
   front_end_.Attach(application_);
-  application_.Start(TextFromUtf8(options.run_directory));
+  application_.Start(options.run_directory);
 }
 
 void ReplayRunner::Print(const std::string& utf8) {

@@ -485,7 +485,7 @@ int main() {
                                ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&classes);
   CheckTextEdge();
-  const Text run_directory = ExecutableDirectory();
+  const NativePath run_directory = ExecutableDirectory();
   {
     Win32FrontEnd front_end;
     Application application(front_end);
