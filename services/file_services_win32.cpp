@@ -97,7 +97,12 @@ namespace {
 // A name in the run directory as a full path. Long paths take the "\\?\" form, which
 // is not limited to MAX_PATH characters.
 std::wstring PathBeside(const NativePath& name) {
-  std::wstring path = RunDirectoryPath() + L"\\" + name;
+  // A relative run directory was entered at start-up and is the current folder now, as
+  // on Linux; repeating it would name a folder inside itself.
+  const NativePath& directory = RunDirectoryPath();
+  const bool relative = !directory.empty() && directory[0] != L'\\' && directory[0] != L'/' &&
+                        !(directory.size() >= 2 && directory[1] == L':');
+  std::wstring path = relative ? name : directory + L"\\" + name;
   if (path.size() >= MAX_PATH - 12 && path.rfind(L"\\\\", 0) != 0 && path.size() > 2 &&
       path[1] == L':')
     path = L"\\\\?\\" + path;

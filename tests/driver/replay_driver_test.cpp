@@ -20,9 +20,7 @@ namespace {
 // The build folder's path means nothing where the Windows programs run (under Wine, or
 // copied to a Windows machine); the driver sits one folder above the test programs.
 std::string ReplayBinary() {
-  const std::string tests = Utf8FromText(ExecutableDirectory());
-  return (std::filesystem::path(std::u8string(tests.begin(), tests.end())).parent_path() /
-          "scoreboard-replay.exe")
+  return (std::filesystem::path(ExecutableDirectory()).parent_path() / "scoreboard-replay.exe")
       .string();
 }
 FILE* OpenPipe(const std::string& command) {

@@ -38,7 +38,7 @@ struct Board {
                   [this](const std::string& line) { shown.push_back(line); }),
         app(front_end) {
     front_end.Attach(app);
-    app.Start(run_directory.string());
+    app.Start(run_directory.native());
   }
   void Type(ControlId box, const std::string& utf8) { app.Type(box, TextFromUtf8(utf8)); }
   bool Save() { return app.Click(超级按钮1); }

@@ -27,6 +27,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A path the test writes as UTF-8, as the platform names it.
+NativePath Native(const std::string& utf8) {
+  return fs::path(std::u8string(utf8.begin(), utf8.end())).native();
+}
+std::string Utf8Name(const fs::path& path) {
+  const std::u8string name = path.filename().u8string();
+  return std::string(name.begin(), name.end());
+}
+
 // A fresh folder for each test, removed with everything in it afterwards. Its path is
 // plain ASCII, so as a program text it is the same bytes.
 class FileServices : public testing::Test {
@@ -208,11 +217,12 @@ TEST(DirectoryOfPath, StopsAtTheLastRealSeparator) {
 
 TEST_F(FileServices, RunDirectoryIsKeptAsThePlatformNamesItAndEntered) {
   const fs::path before = fs::current_path();
-  EXPECT_TRUE(FixRunDirectory(folder_));
-  EXPECT_EQ(RunDirectoryPath(), folder_);
+  EXPECT_TRUE(FixRunDirectory(Native(folder_)));
+  EXPECT_EQ(RunDirectoryPath(), Native(folder_));
   EXPECT_EQ(GetRunDirectory(), folder_);
   EXPECT_EQ(fs::current_path(), fs::canonical(folder_));
 
+#ifndef _WIN32  // Windows names folders in UTF-16, which has no such bytes
   // GBK bytes in a folder name, as unzipping a Windows zip leaves them: not UTF-8, kept
   // byte for byte all the same.
   const std::string gbk_name = folder_ + "/\xD0\xA1\xBB\xC6\xD1\xBC";
@@ -220,14 +230,15 @@ TEST_F(FileServices, RunDirectoryIsKeptAsThePlatformNamesItAndEntered) {
   EXPECT_TRUE(FixRunDirectory(gbk_name));
   EXPECT_EQ(RunDirectoryPath(), gbk_name);
   EXPECT_EQ(fs::current_path(), fs::canonical(gbk_name));
+#endif
 
   // An executable at the root leaves an empty run directory, which means the root.
-  EXPECT_TRUE(FixRunDirectory(""));
+  EXPECT_TRUE(FixRunDirectory(Native("")));
   EXPECT_EQ(fs::current_path(), fs::current_path().root_path());
   EXPECT_EQ(GetRunDirectory(), "");
 
-  EXPECT_FALSE(FixRunDirectory(folder_ + "/missing"));
-  EXPECT_EQ(RunDirectoryPath(), folder_ + "/missing");
+  EXPECT_FALSE(FixRunDirectory(Native(folder_ + "/missing")));
+  EXPECT_EQ(RunDirectoryPath(), Native(folder_ + "/missing"));
   fs::current_path(before);
 }
 
@@ -242,22 +253,21 @@ TEST(ExecutableDirectory, HoldsThisTestProgram) {
 }
 
 TEST_F(FileServices, DraftsArePlacedThroughTheirDescriptorAndNeverReplace) {
-  ASSERT_TRUE(FixRunDirectory(folder_));
+  ASSERT_TRUE(FixRunDirectory(Native(folder_)));
   Write(DiskPath("游戏数据保存.txt"), "old");
   {
     DraftFile draft;
     ASSERT_TRUE(draft.ok());
     ASSERT_TRUE(draft.WriteAndFlush("new"));
-    EXPECT_EQ(draft.PlaceAs("游戏数据保存.txt"), DraftFile::Placed::kNameTaken);
+    EXPECT_EQ(draft.PlaceAs(Native("游戏数据保存.txt")), DraftFile::Placed::kNameTaken);
     EXPECT_EQ(Read(DiskPath("游戏数据保存.txt")), "old");
-    EXPECT_EQ(draft.PlaceAs("游戏数据保存1.txt"), DraftFile::Placed::kPlaced);
+    EXPECT_EQ(draft.PlaceAs(Native("游戏数据保存1.txt")), DraftFile::Placed::kPlaced);
   }
   EXPECT_EQ(Read(DiskPath("游戏数据保存1.txt")), "new");
-  EXPECT_TRUE(NameTakenBeside("游戏数据保存1.txt"));
-  EXPECT_FALSE(NameTakenBeside("游戏数据保存2.txt"));
+  EXPECT_TRUE(NameTakenBeside(Native("游戏数据保存1.txt")));
+  EXPECT_FALSE(NameTakenBeside(Native("游戏数据保存2.txt")));
   std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder_))
-    names.push_back(entry.path().filename().string());
+  for (const auto& entry : fs::directory_iterator(folder_)) names.push_back(Utf8Name(entry.path()));
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"游戏数据保存.txt", "游戏数据保存1.txt"}));
 
@@ -271,14 +281,14 @@ TEST_F(FileServices, DraftsArePlacedThroughTheirDescriptorAndNeverReplace) {
 
   // A relative run directory names the folder from where the program started.
   fs::create_directory(DiskPath("sub"));
-  ASSERT_TRUE(FixRunDirectory("sub"));
+  ASSERT_TRUE(FixRunDirectory(Native("sub")));
   {
     DraftFile draft;
     ASSERT_TRUE(draft.ok() && draft.WriteAndFlush("sub"));
-    EXPECT_EQ(draft.PlaceAs("游戏数据保存.txt"), DraftFile::Placed::kPlaced);
+    EXPECT_EQ(draft.PlaceAs(Native("游戏数据保存.txt")), DraftFile::Placed::kPlaced);
   }
   EXPECT_EQ(Read(DiskPath("sub/游戏数据保存.txt")), "sub");
-  fs::current_path("/");
+  fs::current_path(fs::current_path().root_path());
 }
 
 #ifndef _WIN32  // a FIFO and flock stand for what only POSIX has

@@ -129,7 +129,7 @@ class InstalledSaveTest : public RecordFolderTest {
         [this](const std::string& line) { shown_.push_back(line); });
     app_ = std::make_unique<Application>(*front_end_);
     front_end_->Attach(*app_);
-    app_->Start(RecordFolderOfProgram(program.string()));
+    app_->Start(RecordFolderOfProgram(program.native()));
   }
   static fs::path SlotName(int slot) { return fs::u8path(Utf8FromText(SlotFileName(slot))); }
 

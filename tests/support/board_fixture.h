@@ -25,7 +25,7 @@ class BoardTest : public ::testing::Test {
         [this](const std::string& line) { shown_.push_back(line); });
     app_ = std::make_unique<Application>(*front_end_);
     front_end_->Attach(*app_);
-    app_->Start(dir_.string());
+    app_->Start(dir_.native());
   }
 
   void TearDown() override {
