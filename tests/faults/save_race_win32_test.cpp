@@ -138,7 +138,8 @@ TEST(SaveRace, TwoProcessesSavingAtTheSameInstantNeverShareASlot) {
       const std::u8string name = folder.u8string();
       const std::string told = std::string(name.begin(), name.end()) + "|" + std::to_string(copy) +
                                "|" + Utf8FromWide(barrier);
-      ASSERT_TRUE(StartCopy(WideFromUtf8(told), copies[copy].out())) << "round " << round;
+      ASSERT_TRUE(StartCopy(WideFromUtf8(told), copies[copy].out()))
+          << "round " << round << ", Windows error " << GetLastError();
     }
     for (int copy = 0; copy < 2; ++copy) {
       ASSERT_EQ(WaitForSingleObject(ready.get(), 60000), WAIT_OBJECT_0)
