@@ -46,24 +46,12 @@ class Converter {
   iconv_t descriptor_;
 };
 
+// A scalar value as UTF-8, through glibc too, so no encoder of the program's is assumed.
 std::string Utf8Of(char32_t point) {
-  std::string out;
-  if (point < 0x80) {
-    out += static_cast<char>(point);
-  } else if (point < 0x800) {
-    out += static_cast<char>(0xC0 | point >> 6);
-    out += static_cast<char>(0x80 | (point & 0x3F));
-  } else if (point < 0x10000) {
-    out += static_cast<char>(0xE0 | point >> 12);
-    out += static_cast<char>(0x80 | (point >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (point & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | point >> 18);
-    out += static_cast<char>(0x80 | (point >> 12 & 0x3F));
-    out += static_cast<char>(0x80 | (point >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (point & 0x3F));
-  }
-  return out;
+  static Converter utf8_from_utf32("UTF-8", "UTF-32LE");
+  const char bytes[4] = {static_cast<char>(point & 0xFF), static_cast<char>(point >> 8 & 0xFF),
+                         static_cast<char>(point >> 16 & 0xFF), static_cast<char>(point >> 24)};
+  return utf8_from_utf32(std::string(bytes, 4)).value_or(std::string());
 }
 
 bool IsPrivateUse(const std::string& utf8) {
