@@ -21,8 +21,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${SCOREBOARD_WIN_BUILD:-$root/build-win}
 
-wine=$(command -v wine || command -v wine64 || { [ -x /usr/lib/wine/wine64 ] && echo /usr/lib/wine/wine64; } || true)
-wineserver=$(command -v wineserver || { [ -x /usr/lib/wine/wineserver ] && echo /usr/lib/wine/wineserver; } || true)
+# shellcheck source=scripts/wine-common.sh
+. "$root/scripts/wine-common.sh"
 if [ -z "$wine" ] || [ -z "$wineserver" ] || ! command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1; then
   echo "wine-core: SKIPPED: Wine or mingw-w64 is not installed (scripts/install-windows-deps.sh)"
   echo "wine-core: 0 passed, 0 failed"
@@ -58,25 +58,23 @@ if [ ! -x "$linux_replay" ]; then
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/wine-core.XXXXXX")
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
 # Console programs only: no display, so Wine opens no window either.
 unset DISPLAY WAYLAND_DISPLAY
 export SCOREBOARD_ENDURANCE_MINUTES=${SCOREBOARD_ENDURANCE_MINUTES:-120}
 cleanup() {
   set +e
-  "$wineserver" -k >/dev/null 2>&1
+  wine_stop
   rm -rf "$work"
 }
 trap cleanup EXIT
 
 started=$SECONDS
-timeout 300 "$wine" wineboot -i >"$work/wineboot.log" 2>&1 || {
+wine_prefix "$work" || {
   cat "$work/wineboot.log" >&2
   echo "wine-core: FAILED: wineboot failed" >&2
   echo "wine-core: 0 passed, 1 failed"
   exit 1
 }
-timeout 120 "$wineserver" -w || true
 
 # A Linux path as the Windows programs see it: Wine's drive Z: is the root.
 windows_path() {

@@ -41,8 +41,8 @@ fail() {
   exit 1
 }
 
-wine=$(command -v wine || command -v wine64 || { [ -x /usr/lib/wine/wine64 ] && echo /usr/lib/wine/wine64; } || true)
-wineserver=$(command -v wineserver || { [ -x /usr/lib/wine/wineserver ] && echo /usr/lib/wine/wineserver; } || true)
+# shellcheck source=scripts/wine-common.sh
+. "$root/scripts/wine-common.sh"
 [ -n "$wine" ] && [ -n "$wineserver" ] || skip "Wine is not installed (scripts/install-windows-deps.sh)"
 command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1 || skip "mingw-w64 is not installed"
 command -v Xvfb >/dev/null 2>&1 || skip "Xvfb is not installed"
@@ -67,38 +67,17 @@ fi
 
 # --- a private display and Wine prefix ----------------------------------------------
 work=$(mktemp -d "${TMPDIR:-/tmp}/wine-test.XXXXXX")
-xvfb_pid=""
 exe_pid=""
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
 cleanup() {
   set +e
   [ -n "$exe_pid" ] && kill "$exe_pid" 2>/dev/null
-  "$wineserver" -k >/dev/null 2>&1
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  wine_stop
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-display=""
-for n in $(seq 91 140); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-    display=:$n
-    break
-  fi
-done
-[ -n "$display" ] || fail "no free X display number"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 1 100); do
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  sleep 0.1
-done
-xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-
-# A fresh prefix; the first start of Wine takes a while on a cold machine.
-timeout 300 "$wine" wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot failed"
-timeout 120 "$wineserver" -w || true
+wine_display "$work" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+wine_prefix "$work" || fail "wineboot failed"
 # Wine's own fonts have no Chinese; let it draw the captions with a system font.
 families=$(fc-list : family 2>/dev/null || true)
 if [[ "$families" == *'WenQuanYi Micro Hei'* ]]; then

@@ -19,8 +19,8 @@ fail() {
   exit 1
 }
 [ -f "$zip_path" ] || fail "no $zip_path; run scripts/build-windows.sh"
-wine=$(command -v wine || command -v wine64 || { [ -x /usr/lib/wine/wine64 ] && echo /usr/lib/wine/wine64; } || true)
-wineserver=$(command -v wineserver || { [ -x /usr/lib/wine/wineserver ] && echo /usr/lib/wine/wineserver; } || true)
+# shellcheck source=scripts/wine-common.sh
+. "$root/scripts/wine-common.sh"
 { [ -n "$wine" ] && [ -n "$wineserver" ]; } || fail "Wine is not installed (scripts/install-windows-deps.sh)"
 
 (cd "$(dirname "$zip_path")" && sha256sum --quiet -c "$(basename "$zip_path").sha256") ||
@@ -29,14 +29,11 @@ entries=$(unzip -Z1 "$zip_path" | sort | tr '\n' ' ')
 [ "$entries" = "README.txt scoreboard.exe " ] || fail "unexpected zip contents: $entries"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/windows-zip.XXXXXX")
-xvfb_pid=""
 exe_pid=""
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
 cleanup() {
   set +e
   [ -n "$exe_pid" ] && kill "$exe_pid" 2>/dev/null
-  "$wineserver" -k >/dev/null 2>&1
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  wine_stop
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -46,18 +43,8 @@ unpacked=$work/计分板
 mkdir -p "$unpacked"
 unzip -q "$zip_path" -d "$unpacked"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=:$(cat "$work/display")
-export DISPLAY
-
-timeout 300 "$wine" wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot failed"
-timeout 120 "$wineserver" -w || true
+wine_display "$work" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+wine_prefix "$work" || fail "wineboot failed"
 
 (cd "$unpacked" && exec "$wine" scoreboard.exe >"$work/exe.log" 2>&1) &
 exe_pid=$!
