@@ -133,6 +133,26 @@ inline std::string RecordValue(const std::string& bytes, std::size_t key) {
   return bytes.substr(equals + 1, end - equals - 1);
 }
 
+// After two copies that put "copy0" and "copy1" in the lollipop team line saved once
+// each into an empty folder: "" when slots 0 and 1 hold one whole record each and
+// nothing else is there, otherwise what is wrong.
+inline std::string TwoCopiesProblem(const fs::path& folder) {
+  if (Entries(folder).size() != 2)
+    return std::to_string(Entries(folder).size()) + " entries, not 2";
+  std::vector<std::string> team_lines;
+  for (int slot = 0; slot < 2; ++slot) {
+    const std::string record = ReadBytes(SlotFile(folder, slot));
+    const std::string problem = RecordProblem(record);
+    if (!problem.empty())
+      return "slot " + std::to_string(slot) + ": " + problem;
+    team_lines.push_back(RecordValue(record, 1));
+  }
+  std::sort(team_lines.begin(), team_lines.end());
+  if (team_lines != std::vector<std::string>{"copy0", "copy1"})
+    return "team lines " + team_lines[0] + ", " + team_lines[1];
+  return "";
+}
+
 #ifndef _WIN32
 // Mounts made by a test stay in a mount namespace of its own, so they vanish with the
 // test process even when it dies. Empty on success, otherwise why it cannot be done.
