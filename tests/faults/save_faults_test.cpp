@@ -63,6 +63,10 @@ struct Refusal {
   void (*heal)(const fs::path& run);
   std::vector<std::string> left_after_heal;  // entries that stay besides the record
 };
+// Named by name in test listings, not as a dump of its bytes.
+void PrintTo(const Refusal& refusal, std::ostream* out) {
+  *out << refusal.name;
+}
 
 // Mounts, file modes, file-size limits and fork are POSIX's; Windows makes only the
 // faults below that need none of them (cmake/WindowsTests.cmake lists what is left out).
@@ -212,6 +216,9 @@ struct TakenSlots {
   std::vector<int> files;
   int expected_slot;  // -1: the folder is full
 };
+void PrintTo(const TakenSlots& slots, std::ostream* out) {
+  *out << slots.name;
+}
 
 class TakenSlotsTest : public SaveFaultTest, public ::testing::WithParamInterface<TakenSlots> {};
 
