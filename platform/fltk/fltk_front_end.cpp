@@ -115,7 +115,7 @@ void FltkFrontEnd::StartTimer(ControlId timer, int32_t period_ms) {
     Fl::remove_timeout(Tick, &slot);
   slot.owner = this;
   slot.id = timer;
-  slot.period_s = std::max(period_ms, kMinimumTimerPeriod) / 1000.0;
+  slot.period_s = std::max(period_ms, 1) / 1000.0;
   slot.running = true;
   Fl::add_timeout(slot.period_s, Tick, &slot);
 }
