@@ -49,7 +49,9 @@ void ControlView::Refresh(Aspect aspect) {
 }
 
 void ControlView::RefreshAll() {
-  for (Aspect aspect : {Aspect::Geometry, Aspect::Caption, Aspect::TextColour, Aspect::Font,
+  // The font comes before the caption: a caption measured in FLTK's default face would
+  // open that face for nothing.
+  for (Aspect aspect : {Aspect::Geometry, Aspect::Font, Aspect::Caption, Aspect::TextColour,
                         Aspect::Selection, Aspect::Position, Aspect::PickedColour, Aspect::Checked,
                         Aspect::Disabled, Aspect::Visible}) {
     Refresh(aspect);
