@@ -43,7 +43,7 @@ LRESULT CALLBACK SuperButtonProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
 
 HWND CreateButtonKind(const Control& c, HWND parent, NativeControl& native) {
   const OwnProperties& own = c.entry->own;
-  DWORD style = WS_CHILD | BorderStyle(own.border);
+  DWORD style = CreationStyle(c) | BorderStyle(own.border);
   std::wstring caption = Wide(c.text);
   switch (c.kind) {
     case Kind::GroupBox:

@@ -10,6 +10,11 @@
 #include "platform/win32/wide.h"
 #include "shell/catalogue.h"
 
+DWORD CreationStyle(const Control& c) {
+  return WS_CHILD | WS_CLIPSIBLINGS | (c.disabled ? WS_DISABLED : 0) |
+         (c.tab_stop ? WS_TABSTOP : 0);
+}
+
 DWORD BorderStyle(int32_t border) {
   return border == border::kSingleLine ? WS_BORDER : 0;
 }

@@ -42,7 +42,7 @@ DWORD AlignStyle(Align align) {
 
 HWND CreateEditBox(const Control& c, HWND parent, NativeControl& native) {
   const OwnProperties& own = c.entry->own;
-  DWORD style = WS_CHILD | AlignStyle(own.align) | BorderStyle(own.border);
+  DWORD style = CreationStyle(c) | AlignStyle(own.align) | BorderStyle(own.border);
   if (own.multiline) {
     // Enter starts a new line in a multi-line box the user may type in.
     style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;

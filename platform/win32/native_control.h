@@ -51,6 +51,12 @@ void ForwardNoticesToTopLevel(HWND group_box);
 // A group box's frame and caption, caption in the control's text colour on every theme.
 void PaintGroupBoxItself(HWND group_box, const NativeControl& native);
 
+// The styles every control is created with: a child that paints only itself (controls
+// overlap: group boxes lie under their neighbours), disabled and a tab stop as its
+// catalogue flags say. Set at creation, never after: a style changed later reaches
+// some controls too late (a disabled edit box kept drawing as enabled).
+DWORD CreationStyle(const Control& c);
+
 // Window styles of the catalogue's border styles.
 DWORD BorderStyle(int32_t border);
 DWORD BorderExStyle(int32_t border);

@@ -141,15 +141,6 @@ void Win32FrontEnd::CreateControls() {
     if (hwnd == nullptr)
       FatalRuntimeError(std::nullopt, Gb("载入启动窗口失败"));
     native.hwnd = hwnd;
-    const LONG_PTR window_style = GetWindowLongPtrW(hwnd, GWL_STYLE);
-    // Controls overlap (group boxes lie under their neighbours): each paints only itself.
-    LONG_PTR wanted = window_style | WS_CLIPSIBLINGS;
-    if (c.disabled)
-      wanted |= WS_DISABLED;
-    if (c.tab_stop)
-      wanted |= WS_TABSTOP;
-    if (wanted != window_style)
-      SetWindowLongPtrW(hwnd, GWL_STYLE, wanted);
     native.font = MakeFont(c.font);
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(native)), FALSE);
     by_window_[hwnd] = &native;
