@@ -182,6 +182,9 @@ void Win32FrontEnd::MakeBackground() {
   SelectObject(memory, old);
   DeleteDC(memory);
   ReleaseDC(window_, screen);
+  // Only the stretched copy is drawn from now on.
+  ForgetPicture(model_->window().background_picture);
+  background_ = nullptr;
 }
 
 void Win32FrontEnd::PaintBackground(HDC dc, const RECT& area) {
