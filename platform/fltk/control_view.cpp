@@ -61,8 +61,8 @@ void ControlView::RefreshAll() {
 void ControlView::Invalidate() {
   Fl_Widget& w = widget();
   const Fl_Window* window = w.window();
-  // The state boxes beyond the right edge change a hundred times a second with the
-  // clock; drawing them would cost time and show nothing.
+  // The state boxes beyond the right edge change with every second of the clock;
+  // drawing them would cost time and show nothing.
   if (window != nullptr && (w.x() >= window->w() || w.y() >= window->h()))
     return;
   w.redraw();

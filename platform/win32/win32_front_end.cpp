@@ -15,9 +15,9 @@
 
 namespace {
 
-// Whether the window already shows this text. The clock label is rewritten at every
-// tick of its timer but changes once a second: setting an unchanged caption would make
-// the platform redraw a hundred times a second for nothing.
+// Whether the window already shows this text. The clock label is rewritten with the
+// text it holds whenever its ticks are caught up before something the user does:
+// setting an unchanged caption would make the platform redraw it for nothing.
 bool ShowsText(HWND hwnd, const std::wstring& text) {
   const int length = GetWindowTextLengthW(hwnd);
   if (length != static_cast<int>(text.size()))
