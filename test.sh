@@ -8,6 +8,8 @@
 set -uo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
+# Warnings are errors in every build test.sh makes, the Windows ones included.
+export SCOREBOARD_WERROR=ON
 
 passed=0
 failed=0
@@ -110,6 +112,14 @@ step "the Windows program under Wine"
 # Every Windows stage needs the cross-built program; a missing Wine is a failure here,
 # since install-deps.sh installed it.
 if scripts/wine-test.sh; then passed=$((passed + 1)); else fail "the Wine session"; fi
+step "the core under Wine: unit test programs, replay scripts, records"
+if scripts/wine-core-tests.sh | tee build/wine-core.log; then
+  passed=$((passed + $(sed -n 's/^wine-core: \([0-9]*\) passed, 0 failed$/\1/p' build/wine-core.log)))
+  skipped=$((skipped + $(sed -n 's/^wine-core: unit tests under Wine: .* \([0-9]*\) skipped;.*/\1/p' build/wine-core.log)))
+  grep '^wine-core: .*skipped' build/wine-core.log | grep -v ' 0 skipped' || true
+else
+  fail "the core under Wine"
+fi
 step "the Windows download under Wine"
 if packaging/tests/windows-zip-under-wine.sh; then
   passed=$((passed + 1))

@@ -24,7 +24,7 @@ void BM_PictureGiftCredit(benchmark::State& state) {
     HeadlessFrontEnd front_end(DateTimeFromCalendar(2016, 5, 3, 14, 5, 9));
     Application app(front_end);
     front_end.Attach(app);
-    app.Start(TextFromUtf8(folder));
+    app.Start(folder);
     const Text quantity = "2";
     for (auto _ : state) {
       app.Type(编辑框3, quantity);

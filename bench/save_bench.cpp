@@ -31,7 +31,7 @@ void BM_SaveIntoSlot50(benchmark::State& state) {
     HeadlessFrontEnd front_end(DateTimeFromCalendar(2016, 5, 3, 14, 5, 9));
     Application app(front_end);
     front_end.Attach(app);
-    app.Start(TextFromUtf8(folder.string()));
+    app.Start(folder.native());
     front_end.Advance(1000);  // the clock label holds a time
     for (auto _ : state) {
       app.Click(超级按钮1);

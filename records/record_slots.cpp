@@ -9,10 +9,6 @@ Text SlotFileName(int slot) {
   return ConcatTexts({Gb("游戏数据保存"), number, ".txt"});
 }
 
-Text PathInRunDirectory(std::string_view name) {
-  return ConcatTexts({GetRunDirectory(), std::string_view(&kPathSeparator, 1), name});
-}
-
-Text SlotPath(int slot) {
-  return PathInRunDirectory(SlotFileName(slot));
+NativePath SlotName(int slot) {
+  return NativePathFromText(SlotFileName(slot));
 }

@@ -3,16 +3,15 @@
 #include <array>
 #include <string_view>
 
+#include "services/platform_paths.h"
 #include "services/text.h"
 
 inline constexpr int kLastSlot = 50;
 
 // "游戏数据保存.txt", "游戏数据保存1.txt" ... "游戏数据保存50.txt", as a program text.
 Text SlotFileName(int slot);
-// A file beside the program: the run directory, the separator and the name.
-Text PathInRunDirectory(std::string_view name);
-// The run directory, the separator and the slot's file name.
-Text SlotPath(int slot);
+// The slot's name as the platform names files in the run directory.
+NativePath SlotName(int slot);
 
 // The seven keys of a record in their order, with the section they live in.
 inline constexpr std::string_view kRecordSection = "保存";

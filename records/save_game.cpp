@@ -1,23 +1,19 @@
 // "保存游戏数据": the board at this moment goes into the lowest free record slot. A
-// record is whole or absent: it is composed in a temporary file beside the slots,
-// flushed, and only then moved to a slot name that must not exist yet.
-#include <atomic>
+// record is whole or absent: it is composed in a file of its own beside the slots,
+// flushed, and only then moved to a slot name that must not exist yet. Every save ends
+// in one of three ways the host can see: a whole record in a slot, the folder-full
+// message, or the failure message; a save that silently does not happen would be a
+// failure reported as success.
+#include <optional>
 #include <string>
 
 #include "records/record_slots.h"
 #include "scoreboard/board.h"
 #include "services/file_services.h"
+#include "services/ini_document.h"
 #include "services/message_services.h"
 #include "services/record_folder.h"
 #include "shell/handlers.h"
-
-#ifdef _WIN32
-#include <process.h>
-#define SCOREBOARD_PROCESS_ID _getpid
-#else
-#include <unistd.h>
-#define SCOREBOARD_PROCESS_ID getpid
-#endif
 
 namespace {
 
@@ -25,7 +21,7 @@ constexpr int kNoSlot = -1;
 
 int FirstFreeSlot(int from) {
   for (int slot = from; slot <= kLastSlot; ++slot) {
-    if (!FileExists(SlotPath(slot)))
+    if (!NameTakenBeside(SlotName(slot)))
       return slot;
   }
   return kNoSlot;
@@ -51,25 +47,23 @@ Text RecordValue(size_t key) {
   }
 }
 
-// A name no slot can have, unique to this process and this save.
-Text TemporaryRecordPath() {
-  static std::atomic<unsigned> counter{0};
-  for (;;) {
-    const std::string name = "~scoreboard-record-" + std::to_string(SCOREBOARD_PROCESS_ID()) + "-" +
-                             std::to_string(counter++) + ".tmp";
-    Text path = PathInRunDirectory(name);
-    if (!FileExists(path))
-      return path;
+// The whole record as the seven INI writes would leave a new file. Composed in memory
+// and written once through the file's own descriptor, so the file is never reopened by
+// a name that someone else could have changed meanwhile.
+std::string ComposeRecord() {
+  const Text section = Gb(kRecordSection);
+  std::string content;
+  for (size_t key = 0; key < kRecordKeys.size(); ++key) {
+    std::optional<std::string> edited =
+        EditIniContent(content, section, Gb(kRecordKeys[key].name), RecordValue(key));
+    if (edited)
+      content = std::move(*edited);
   }
+  return content;
 }
 
-bool ComposeRecord(const Text& path) {
-  const Text section = Gb(kRecordSection);
-  for (size_t key = 0; key < kRecordKeys.size(); ++key) {
-    if (!WriteIniItem(path, section, Gb(kRecordKeys[key].name), RecordValue(key)))
-      return false;
-  }
-  return FlushFileToDisk(path);
+void ReportFull() {
+  ShowMessageBox(Gb("保存数据已满，文件夹内不得有超过50个游戏数据"), 262144);
 }
 
 void ReportFailure(int slot) {
@@ -80,33 +74,37 @@ void ReportFailure(int slot) {
 
 SCOREBOARD_HANDLER(超级按钮1_Clicked) {
   (void)args;
-  if (FileExists(SlotPath(kLastSlot))) {
-    ShowMessageBox(Gb("保存数据已满，文件夹内不得有超过50个游戏数据"), 262144);
+  if (NameTakenBeside(SlotName(kLastSlot))) {
+    ReportFull();
     return std::nullopt;
   }
   int slot = FirstFreeSlot(0);
-  if (slot == kNoSlot)
-    return std::nullopt;  // slot 50 appeared since the full check
-
+  if (slot == kNoSlot) {
+    ReportFull();  // another copy filled the folder up to slot 50 since the check
+    return std::nullopt;
+  }
   MakeRecordFolder();  // an installed program's data folder may not exist yet
-  const Text temporary = TemporaryRecordPath();
-  if (!ComposeRecord(temporary)) {
-    RemoveFile(temporary);
+  RemoveStaleDrafts();
+  DraftFile draft;
+  if (!draft.ok() || !draft.WriteAndFlush(ComposeRecord())) {
     ReportFailure(slot);
     return std::nullopt;
   }
   // Another copy of the program may take the slot meanwhile: never replace, move on.
-  while (slot != kNoSlot) {
-    if (MoveFileNoReplace(temporary, SlotPath(slot))) {
-      FlushFileToDisk(GetRunDirectory());  // the new name, too, should survive a power cut
-      return std::nullopt;
+  while (true) {
+    switch (draft.PlaceAs(SlotName(slot))) {
+      case DraftFile::Placed::kPlaced:
+        return std::nullopt;
+      case DraftFile::Placed::kFailed:
+        ReportFailure(slot);
+        return std::nullopt;
+      case DraftFile::Placed::kNameTaken:
+        slot = FirstFreeSlot(slot + 1);
+        if (slot == kNoSlot) {
+          ReportFull();  // the last free slot went to another copy
+          return std::nullopt;
+        }
+        break;
     }
-    if (!FileExists(SlotPath(slot)))
-      break;  // the move failed for another reason
-    slot = FirstFreeSlot(slot + 1);
   }
-  RemoveFile(temporary);
-  if (slot != kNoSlot)
-    ReportFailure(slot);
-  return std::nullopt;
 }

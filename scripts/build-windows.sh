@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows program: build-win/scoreboard.exe, one self-contained exe
 # (static C and C++ runtimes, pictures and manifest embedded), plus the bare one-button
-# window the start-up benchmark compares it with (build-win/bare_window.exe).
-# Needs scripts/install-windows-deps.sh to have run once.
+# window the start-up benchmark compares it with (build-win/bare_window.exe), the replay
+# driver (build-win/scoreboard-replay.exe) and the core's unit test programs
+# (build-win/tests/*_tests.exe, listed in build-win/windows-tests.txt) that
+# scripts/wine-core-tests.sh runs under Wine.
+# Needs scripts/install-windows-deps.sh to have run once. SCOREBOARD_WERROR=ON makes
+# warnings errors, as development and CI want.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,7 +25,8 @@ jpeg_prefix=$(SCOREBOARD_WIN_DEPS="$build/deps" "$root/scripts/build-libjpeg-min
 cmake -S "$root" -B "$build" \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE=Release \
-  -DSCOREBOARD_FLTK=OFF -DSCOREBOARD_TESTS=OFF -DSCOREBOARD_BENCH=OFF \
+  -DSCOREBOARD_FLTK=OFF -DSCOREBOARD_TESTS=ON -DSCOREBOARD_BENCH=OFF \
+  -DSCOREBOARD_WERROR="${SCOREBOARD_WERROR:-OFF}" \
   -DCMAKE_PREFIX_PATH="$jpeg_prefix" \
   -DJPEG_INCLUDE_DIR="$jpeg_prefix/include" \
   -DJPEG_LIBRARY="$jpeg_prefix/lib/libjpeg.a" \
@@ -32,17 +37,22 @@ if grep -q 'built without pictures' "$build/configure.log"; then
   echo "build-windows: libjpeg was not found for the target; see $build/configure.log" >&2
   exit 1
 fi
-cmake --build "$build" --target scoreboard win32_checks bare_window -j"$jobs"
+# The test programs the configure step chose for Windows (one "run NAME" line each).
+test_targets=$(sed -n 's/^run //p' "$build/windows-tests.txt")
+cmake --build "$build" --target scoreboard win32_checks bare_window scoreboard-replay \
+  $test_targets -j"$jobs"
 
 exe=$build/scoreboard.exe
-# Nothing of ours or of the compiler may have to sit beside the exe.
+# Nothing of ours or of the compiler may have to sit beside an exe.
 if command -v x86_64-w64-mingw32-objdump >/dev/null 2>&1; then
-  foreign=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' |
-    grep -viE '^(kernel32|user32|gdi32|comctl32|comdlg32|uxtheme|msvcrt|advapi32|shell32|ole32)\.dll$' || true)
-  if [ -n "$foreign" ]; then
-    echo "build-windows: scoreboard.exe needs DLLs that Windows does not ship: $foreign" >&2
-    exit 1
-  fi
+  for program in "$exe" "$build/scoreboard-replay.exe" "$build"/tests/*_tests.exe; do
+    foreign=$(x86_64-w64-mingw32-objdump -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' |
+      grep -viE '^(kernel32|user32|gdi32|comctl32|comdlg32|uxtheme|msvcrt|advapi32|shell32|ole32)\.dll$' || true)
+    if [ -n "$foreign" ]; then
+      echo "build-windows: $(basename "$program") needs DLLs that Windows does not ship: $foreign" >&2
+      exit 1
+    fi
+  done
 fi
 echo "build-windows: $exe ($(stat -c %s "$exe") bytes)"
 zip=$("$root/scripts/package-windows.sh" "$build") && echo "build-windows: $zip and its .sha256"

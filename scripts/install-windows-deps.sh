@@ -2,8 +2,9 @@
 # Installs what the Windows build and its Wine test need: the mingw-w64 cross compiler
 # (posix threads), Wine, a virtual X server, xdotool to drive the window, ImageMagick's
 # import for the screenshot, a Chinese font for Wine to draw the captions with, and
-# dpkg-dev so that `apt-get source` can unpack libjpeg-turbo, and zip and unzip for the
-# download and its check.
+# dpkg-dev so that `apt-get source` can unpack libjpeg-turbo, zip and unzip for the
+# download and its check, and GoogleTest's sources (googletest), which the Windows build
+# cross-compiles for its unit test programs.
 # Safe to run again: it only adds what is missing.
 set -euo pipefail
 
@@ -75,7 +76,7 @@ SRC
   echo "install-windows-deps: added deb-src for $uri ($suites)"
 fi
 
-packages=(g++-mingw-w64-x86-64-posix wine64 xvfb xdotool dpkg-dev imagemagick xauth fonts-wqy-microhei zip unzip)
+packages=(g++-mingw-w64-x86-64-posix googletest wine64 xvfb xdotool dpkg-dev imagemagick xauth fonts-wqy-microhei zip unzip)
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -1,30 +1,29 @@
-// GB18030 <-> UTF-8 at the edge of the program. The platform converter does the work on
-// whole runs; bad bytes are found by our own scan of the encodings' structure, so that
-// each bad sequence costs exactly one "?" and everything after it still comes through.
+// GB18030 <-> UTF-8 at the edge of the program, by the program's own table: the same
+// bytes on every platform, and nothing to load at run time that could be missing.
+// Bad bytes are found by a scan of the encodings' structure, so that each bad sequence
+// costs exactly one "?" and everything after it still comes through.
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "services/text.h"
 
-#ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-
-#include <climits>
-#else
-#include <cerrno>
-
-#include <iconv.h>
-#endif
-
 namespace {
+
+struct FourByteRun {
+  std::uint16_t first_point;
+  std::uint16_t first_index;
+  std::uint16_t length;
+};
+
+#include "services/encoding_gb18030_table.inc"
+
+constexpr std::size_t kTrailsPerLead = 190;
+constexpr std::uint32_t kFirstSupplementaryIndex = 189000;  // 90 30 81 30
+constexpr char32_t kNoCharacter = 0xFFFFFFFF;
 
 // What the scan found at one position: `length` bytes, and whether they form a sequence
 // of the right shape. A sequence of the right shape may still be one that the converter
@@ -104,196 +103,143 @@ Sequence Utf8SequenceAt(std::string_view in, std::size_t pos) {
   return {taken, taken == length};
 }
 
-enum class Direction { kToUtf8, kToGb };
-
-#ifdef _WIN32
-
-constexpr UINT kGb18030CodePage = 54936;
-constexpr UINT kGbkCodePage = 936;
-
-// Wine has no table for GB18030; GBK, which it extends, still carries every character
-// GBK has, and the four-byte forms then come out as "?" like any other refused sequence.
-UINT ProgramCodePage() {
-  static const UINT code_page = IsValidCodePage(kGb18030CodePage) ? kGb18030CodePage : kGbkCodePage;
-  return code_page;
+std::size_t TrailPosition(unsigned char trail) {
+  return trail < 0x7F ? trail - 0x40u : trail - 0x41u;
 }
 
-// Appends the conversion of `run`; false (and `out` unchanged) when the platform refuses
-// any of it. Windows converts through UTF-16 and rejects a run as a whole.
-bool ConvertRun(Direction direction, std::string_view run, std::string& out) {
-  if (run.empty()) {
-    return true;
-  }
-  if (run.size() > static_cast<std::size_t>(INT_MAX / 4)) {
-    return false;
-  }
-  const UINT from = direction == Direction::kToUtf8 ? ProgramCodePage() : CP_UTF8;
-  const UINT to = direction == Direction::kToUtf8 ? CP_UTF8 : ProgramCodePage();
-  const int in_length = static_cast<int>(run.size());
-  const int wide_length =
-      MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, run.data(), in_length, nullptr, 0);
-  if (wide_length <= 0) {
-    return false;
-  }
-  std::wstring wide(static_cast<std::size_t>(wide_length), L'\0');
-  if (MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, run.data(), in_length, wide.data(),
-                          wide_length) != wide_length) {
-    return false;
-  }
-  const int out_length =
-      WideCharToMultiByte(to, 0, wide.data(), wide_length, nullptr, 0, nullptr, nullptr);
-  if (out_length <= 0) {
-    return false;
-  }
-  const std::size_t start = out.size();
-  out.resize(start + static_cast<std::size_t>(out_length));
-  if (WideCharToMultiByte(to, 0, wide.data(), wide_length, out.data() + start, out_length, nullptr,
-                          nullptr) != out_length) {
-    out.resize(start);
-    return false;
-  }
-  return true;
+std::uint32_t FourByteIndex(std::string_view in, std::size_t pos) {
+  return ((static_cast<std::uint32_t>(ByteAt(in, pos) - 0x81) * 10 + (ByteAt(in, pos + 1) - 0x30)) *
+              126 +
+          (ByteAt(in, pos + 2) - 0x81)) *
+             10 +
+         (ByteAt(in, pos + 3) - 0x30);
 }
 
-#else
-
-// Opening a converter costs far more than a short conversion, and every text crossing
-// the edge is converted, so each thread keeps its two descriptors open until it ends.
-class ThreadConverters {
- public:
-  ThreadConverters() = default;
-  ThreadConverters(const ThreadConverters&) = delete;
-  ThreadConverters& operator=(const ThreadConverters&) = delete;
-  ~ThreadConverters() {
-    for (iconv_t& descriptor : descriptors_) {
-      if (descriptor != Closed()) {
-        iconv_close(descriptor);
-      }
-    }
+// The character of a well-formed GB18030 sequence; kNoCharacter for a four-byte form
+// that names none.
+char32_t GbCharacter(std::string_view in, std::size_t pos, std::size_t length) {
+  if (length == 1)
+    return ByteAt(in, pos);
+  if (length == 2)
+    return kTwoByteCharacters[(ByteAt(in, pos) - 0x81u) * kTrailsPerLead +
+                              TrailPosition(ByteAt(in, pos + 1))];
+  const std::uint32_t index = FourByteIndex(in, pos);
+  if (index >= kFirstSupplementaryIndex) {
+    const std::uint32_t point = index - kFirstSupplementaryIndex + 0x10000;
+    return point <= 0x10FFFF ? point : kNoCharacter;
   }
-
-  // Closed() when the system has no such converter.
-  iconv_t Get(Direction direction) {
-    const std::size_t index = direction == Direction::kToUtf8 ? 0 : 1;
-    if (descriptors_[index] == Closed() && !tried_[index]) {
-      tried_[index] = true;
-      descriptors_[index] = direction == Direction::kToUtf8 ? iconv_open("UTF-8", "GB18030")
-                                                            : iconv_open("GB18030", "UTF-8");
-    }
-    return descriptors_[index];
+  for (const FourByteRun& run : kFourByteRuns) {
+    if (index >= run.first_index && index < run.first_index + run.length)
+      return run.first_point + (index - run.first_index);
   }
-
-  static iconv_t Closed() { return reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1)); }
-
- private:
-  iconv_t descriptors_[2] = {Closed(), Closed()};
-  bool tried_[2] = {false, false};
-};
-
-thread_local ThreadConverters converters;
-
-// Appends the conversion of `run`; false (and `out` unchanged) when the converter refuses
-// any of it.
-bool ConvertRun(Direction direction, std::string_view run, std::string& out) {
-  if (run.empty()) {
-    return true;
-  }
-  const iconv_t descriptor = converters.Get(direction);
-  if (descriptor == ThreadConverters::Closed()) {
-    // Without a converter only ASCII, which both encodings share, can pass.
-    for (const char byte : run) {
-      if (static_cast<unsigned char>(byte) >= 0x80) {
-        return false;
-      }
-    }
-    out.append(run);
-    return true;
-  }
-  const std::size_t start = out.size();
-  // Neither direction more than doubles the bytes (U+0080 is two bytes in UTF-8, four
-  // in GB18030), so one pass usually fits; a short buffer is grown all the same.
-  out.resize(start + run.size() * 2 + 16);
-  // iconv's interface is not const-correct; it never writes through the input pointer.
-  char* in_pointer = const_cast<char*>(run.data());
-  std::size_t in_left = run.size();
-  std::size_t written = start;
-  while (true) {
-    char* out_pointer = out.data() + written;
-    std::size_t out_left = out.size() - written;
-    const std::size_t result = iconv(descriptor, &in_pointer, &in_left, &out_pointer, &out_left);
-    written = static_cast<std::size_t>(out_pointer - out.data());
-    if (result != static_cast<std::size_t>(-1)) {
-      break;
-    }
-    if (errno != E2BIG) {
-      iconv(descriptor, nullptr, nullptr, nullptr, nullptr);
-      out.resize(start);
-      return false;
-    }
-    out.resize(out.size() + in_left * 2 + 16);
-  }
-  out.resize(written);
-  iconv(descriptor, nullptr, nullptr, nullptr, nullptr);
-  return true;
+  return kNoCharacter;
 }
 
-#endif
-
-using SequenceScan = Sequence (*)(std::string_view, std::size_t);
-
-// Converts the sequences of `run` (all well formed) one by one; the ones the converter
-// refuses become "?".
-void ConvertEach(Direction direction, std::string_view run, SequenceScan scan, std::string& out) {
-  std::size_t pos = 0;
-  while (pos < run.size()) {
-    std::size_t length = scan(run, pos).length;
-    if (!ConvertRun(direction, run.substr(pos, length), out)) {
-      out += '?';
-      // A two-byte GB18030 pair without a character gives its ASCII trail back, as the
-      // scan does for broken forms.
-      if (direction == Direction::kToUtf8 && length == 2 && ByteAt(run, pos + 1) < 0x80) {
-        length = 1;
-      }
+// The two-byte code of each BMP character that has one (0 for none), built once.
+const std::array<std::uint16_t, 0x10000>& TwoByteCodes() {
+  static const std::unique_ptr<std::array<std::uint16_t, 0x10000>> codes = [] {
+    auto table = std::make_unique<std::array<std::uint16_t, 0x10000>>();
+    table->fill(0);
+    for (std::size_t i = 0; i < std::size(kTwoByteCharacters); ++i) {
+      const std::size_t lead = 0x81 + i / kTrailsPerLead;
+      const std::size_t position = i % kTrailsPerLead;
+      const std::size_t trail = position < 0x3F ? 0x40 + position : 0x41 + position;
+      (*table)[kTwoByteCharacters[i]] = static_cast<std::uint16_t>(lead << 8 | trail);
     }
-    pos += length;
-  }
+    return table;
+  }();
+  return *codes;
 }
 
-std::string Convert(Direction direction, std::string_view in) {
-  std::string out;
-  out.reserve(in.size() + in.size() / 2);
-  if (ConvertRun(direction, in, out))
-    return out;  // the usual case: nothing is wrong
-  const SequenceScan scan = direction == Direction::kToUtf8 ? GbSequenceAt : Utf8SequenceAt;
-  std::size_t pos = 0;
-  while (pos < in.size()) {
-    const std::size_t run_start = pos;
-    Sequence sequence;
-    while (pos < in.size()) {
-      sequence = scan(in, pos);
-      if (!sequence.well_formed) {
-        break;
-      }
-      pos += sequence.length;
-    }
-    const std::string_view run = in.substr(run_start, pos - run_start);
-    if (!ConvertRun(direction, run, out)) {
-      ConvertEach(direction, run, scan, out);
-    }
-    if (pos < in.size()) {
-      out += '?';
-      pos += sequence.length;
+void AppendFourByte(std::uint32_t index, std::string& out) {
+  const char bytes[4] = {
+      static_cast<char>(0x81 + index / 12600), static_cast<char>(0x30 + index / 1260 % 10),
+      static_cast<char>(0x81 + index / 10 % 126), static_cast<char>(0x30 + index % 10)};
+  out.append(bytes, 4);
+}
+
+// Every Unicode scalar value has a GB18030 form.
+void AppendGb(char32_t point, std::string& out) {
+  if (point < 0x80) {
+    out += static_cast<char>(point);
+    return;
+  }
+  if (point >= 0x10000) {
+    AppendFourByte(point - 0x10000 + kFirstSupplementaryIndex, out);
+    return;
+  }
+  const std::uint16_t code = TwoByteCodes()[point];
+  if (code != 0) {
+    out += static_cast<char>(code >> 8);
+    out += static_cast<char>(code & 0xFF);
+    return;
+  }
+  for (const FourByteRun& run : kFourByteRuns) {
+    if (point >= run.first_point && point < run.first_point + run.length) {
+      AppendFourByte(run.first_index + (point - run.first_point), out);
+      return;
     }
   }
-  return out;
+  out += '?';  // not reached: the runs cover the rest of the BMP
+}
+
+char32_t Utf8Character(std::string_view in, std::size_t pos, std::size_t length) {
+  const unsigned char lead = ByteAt(in, pos);
+  if (length == 1)
+    return lead;
+  char32_t point = lead & (length == 2 ? 0x1F : length == 3 ? 0x0F : 0x07);
+  for (std::size_t i = 1; i < length; ++i) point = point << 6 | (ByteAt(in, pos + i) & 0x3F);
+  return point;
+}
+
+void AppendUtf8(char32_t point, std::string& out) {
+  if (point < 0x80) {
+    out += static_cast<char>(point);
+  } else if (point < 0x800) {
+    out += static_cast<char>(0xC0 | point >> 6);
+    out += static_cast<char>(0x80 | (point & 0x3F));
+  } else if (point < 0x10000) {
+    out += static_cast<char>(0xE0 | point >> 12);
+    out += static_cast<char>(0x80 | (point >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (point & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | point >> 18);
+    out += static_cast<char>(0x80 | (point >> 12 & 0x3F));
+    out += static_cast<char>(0x80 | (point >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (point & 0x3F));
+  }
 }
 
 }  // namespace
 
 Text TextFromUtf8(std::string_view utf8) {
-  return Convert(Direction::kToGb, utf8);
+  Text out;
+  out.reserve(utf8.size());
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const Sequence sequence = Utf8SequenceAt(utf8, pos);
+    if (sequence.well_formed) {
+      AppendGb(Utf8Character(utf8, pos, sequence.length), out);
+    } else {
+      out += '?';
+    }
+    pos += sequence.length;
+  }
+  return out;
 }
 
 std::string Utf8FromText(std::string_view text) {
-  return Convert(Direction::kToUtf8, text);
+  std::string out;
+  out.reserve(text.size() + text.size() / 2);
+  for (std::size_t pos = 0; pos < text.size();) {
+    const Sequence sequence = GbSequenceAt(text, pos);
+    const char32_t point =
+        sequence.well_formed ? GbCharacter(text, pos, sequence.length) : kNoCharacter;
+    if (point == kNoCharacter) {
+      out += '?';
+    } else {
+      AppendUtf8(point, out);
+    }
+    pos += sequence.length;
+  }
+  return out;
 }

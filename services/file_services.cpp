@@ -9,31 +9,32 @@
 
 namespace {
 
-Text& RunDirectory() {
-  static Text directory;
+NativePath& RunDirectory() {
+  static NativePath directory;
   return directory;
 }
 
 }  // namespace
 
-bool FixRunDirectory(Text directory) {
+bool FixRunDirectory(NativePath directory) {
   RunDirectory() = std::move(directory);
-  const Text& fixed = RunDirectory();
-  // An executable at the root leaves "" (Linux) or "C:" (Windows); both name the root
-  // only with the separator added ("C:" alone is the drive's current folder).
-  Text target = fixed;
-  if (target.empty() || target.back() == ':') {
-    target += kPathSeparator;
-  }
-  return ChangeDirectory(NativePathFromText(target));
+  return EnterRunDirectory(RunDirectory());
 }
 
-Text GetRunDirectory() {
+const NativePath& RunDirectoryPath() {
   return RunDirectory();
 }
 
-Text ExecutableDirectory() {
-  return DirectoryOfPath(TextFromNativePath(ExecutablePath()), kPathSeparator);
+Text GetRunDirectory() {
+  return TextFromNativePath(RunDirectory());
+}
+
+NativePath ExecutableDirectory() {
+  const NativePath path = ExecutablePath();
+  const std::size_t last = path.find_last_of(kNativeSeparators);
+  if (last == NativePath::npos)
+    return {};
+  return path.substr(0, last);
 }
 
 Text DirectoryOfPath(std::string_view path, char separator) {

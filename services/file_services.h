@@ -1,10 +1,13 @@
 #pragma once
-// File services of the handlers. Paths are program texts (GB18030); each platform turns
-// them into its own file names at this edge (UTF-8 on Linux, UTF-16 on Windows).
+// File services of the handlers. Paths given as program texts (GB18030) become the
+// platform's own file names at this edge (UTF-8 on Linux, UTF-16 on Windows); the run
+// directory and the record names stay in the platform's own form throughout.
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string_view>
 
+#include "services/platform_paths.h"
 #include "services/text.h"
 
 // Separator between the run directory and a file name on this platform.
@@ -14,12 +17,20 @@ inline constexpr char kPathSeparator = '\\';
 inline constexpr char kPathSeparator = '/';
 #endif
 
-// The run directory is fixed once at start-up and made the current directory.
-// Returns false when the directory cannot be entered (the text is kept all the same).
-bool FixRunDirectory(Text directory);
+// What the process needs before it touches a file: on Linux a write past the file-size
+// limit must fail with an error the save reports, not end the program (SIGXFSZ).
+void PrepareProcessForFiles();
+
+// The run directory is fixed once at start-up and made the current directory. It is
+// kept as the platform gave it, never round-tripped through the program's encoding, so
+// a folder whose name is not valid in it (GBK bytes unzipped on Linux) still works.
+// Returns false when the directory cannot be entered (it is kept all the same).
+bool FixRunDirectory(NativePath directory);
+const NativePath& RunDirectoryPath();
+// The run directory as a program text, for handlers that show or join it.
 Text GetRunDirectory();
-// The folder of the running executable, as a program text.
-Text ExecutableDirectory();
+// The folder of the running executable, without a trailing separator.
+NativePath ExecutableDirectory();
 // Everything before the last separator; a path without one gives the empty text.
 // Backslash scanning is double-byte aware: a trail byte equal to "\" is no separator.
 Text DirectoryOfPath(std::string_view path, char separator);
@@ -37,8 +48,42 @@ bool WriteIniItem(std::string_view file, std::string_view section,
 // Joins the pieces in order; never absent (all-empty pieces give an empty text).
 Text ConcatTexts(std::initializer_list<std::string_view> pieces);
 
-// The pieces a record needs to be written whole or not at all.
-bool FlushFileToDisk(std::string_view path);
-// Moves a file to a name that must not exist yet; never replaces an existing file.
-bool MoveFileNoReplace(std::string_view from, std::string_view to);
-bool RemoveFile(std::string_view path);
+// What a record needs to be written whole or not at all, in the run directory.
+
+// True when anything at all stands under `name` in the run directory: a file, a folder,
+// a link (even one that points nowhere).
+bool NameTakenBeside(const NativePath& name);
+
+// Temporary files of a save carry this prefix and end in ".tmp".
+inline constexpr std::string_view kDraftPrefix = "~scoreboard-record-";
+
+// A file that a save composes before it takes a slot. It is created in the run directory
+// under a name no entry had (exclusively, never through a link or into a FIFO), written
+// and flushed through the descriptor that created it, and moved to its slot through that
+// same descriptor, so nothing swapped in at its name can be written or placed. Unless it
+// was placed it is removed again when it goes out of scope.
+class DraftFile {
+ public:
+  DraftFile();  // creates the file; ok() says whether the folder took it
+  ~DraftFile();
+  DraftFile(const DraftFile&) = delete;
+  DraftFile& operator=(const DraftFile&) = delete;
+
+  bool ok() const;
+  // The whole content, then flushed to the disk.
+  bool WriteAndFlush(std::string_view content);
+
+  enum class Placed { kPlaced, kNameTaken, kFailed };
+  // Gives the file `name` in the run directory; never replaces an entry of that name.
+  Placed PlaceAs(const NativePath& name);
+
+  struct State;
+
+ private:
+  std::unique_ptr<State> state_;
+};
+
+// Removes temporary files of our own naming that a killed save left behind: only files,
+// only ones no running copy of the program still holds, and only once they are a minute
+// old, so a save that has just created its file is never disturbed.
+void RemoveStaleDrafts();

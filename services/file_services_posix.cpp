@@ -3,12 +3,18 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
+#include <ctime>
+#include <random>
 #include <string>
 
 #include "services/file_services.h"
@@ -27,6 +33,16 @@ class Descriptor {
     }
   }
   int get() const { return fd_; }
+  int release() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
+  void reset(int fd) {
+    if (fd_ >= 0)
+      close(fd_);
+    fd_ = fd;
+  }
   // Closing reports the last write errors of some file systems, so writers check it.
   bool Close() {
     const int fd = fd_;
@@ -117,8 +133,41 @@ NativePath ExecutablePath() {
   }
 }
 
-bool ChangeDirectory(const NativePath& directory) {
-  return chdir(directory.c_str()) == 0;
+namespace {
+
+// The run directory as entered at start-up. Saves open the directory by its path, as
+// the host may have replaced the folder meanwhile; this descriptor serves when the path
+// itself is too long for the system, while the current directory still reaches it.
+int entered_directory = -1;
+
+// The run directory for one save, or -1 when it cannot be opened.
+int OpenRunDirectory() {
+  const NativePath& path = RunDirectoryPath();
+  // A relative path named the folder from where the program started, not from inside it.
+  const bool relative = !path.empty() && path.front() != '/';
+  if (!relative) {
+    const int fd = open(path.empty() ? "/" : path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0 || errno != ENAMETOOLONG)
+      return fd;
+  }
+  return entered_directory < 0 ? -1 : fcntl(entered_directory, F_DUPFD_CLOEXEC, 0);
+}
+
+}  // namespace
+
+void PrepareProcessForFiles() {
+  signal(SIGXFSZ, SIG_IGN);
+}
+
+bool EnterRunDirectory(const NativePath& directory) {
+  if (entered_directory >= 0) {
+    close(entered_directory);
+    entered_directory = -1;
+  }
+  if (chdir(directory.empty() ? "/" : directory.c_str()) != 0)
+    return false;
+  entered_directory = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  return true;
 }
 
 ReadResult ReadWholeFile(const NativePath& path, std::string& content) {
@@ -166,16 +215,6 @@ bool WriteWholeFile(const NativePath& path, std::string_view content) {
   return file.Close();
 }
 
-bool MoveByLink(const NativePath& from, const NativePath& to) {
-  if (link(from.c_str(), to.c_str()) != 0) {
-    return false;
-  }
-  // The file now stands under its new name, which is what the caller asked for; an old
-  // name that will not go away leaves a spare name, never a lost file.
-  unlink(from.c_str());
-  return true;
-}
-
 bool FileExists(std::string_view path) {
   if (path.empty()) {
     return false;
@@ -195,29 +234,174 @@ bool FileExists(std::string_view path) {
   return lstat(native.c_str(), &status) == 0;
 }
 
-bool FlushFileToDisk(std::string_view path) {
-  Descriptor file(open(NativePathFromText(path).c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0) {
+bool NameTakenBeside(const NativePath& name) {
+  Descriptor directory(OpenRunDirectory());
+  struct stat status {};
+  // AT_SYMLINK_NOFOLLOW: a link that points nowhere still takes the name.
+  return directory.get() >= 0 &&
+         fstatat(directory.get(), name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+struct DraftFile::State {
+  Descriptor directory{-1};
+  Descriptor file{-1};
+  std::string name;
+  bool placed = false;
+};
+
+namespace {
+
+// Fresh random bits for every name: a generator seeded once would repeat its names in
+// a forked copy. Exclusive creation keeps even a repeated name safe; it only costs a retry.
+std::string NewDraftName() {
+  std::uint64_t bits = 0;
+  if (getrandom(&bits, sizeof bits, 0) != static_cast<ssize_t>(sizeof bits)) {
+    static std::random_device device;
+    bits = static_cast<std::uint64_t>(device()) << 32 | device();
+  }
+  char random[17];
+  std::snprintf(random, sizeof random, "%016llx", static_cast<unsigned long long>(bits));
+  return std::string(kDraftPrefix) + std::to_string(getpid()) + "-" + random + ".tmp";
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Whether `name` in `directory` is still the very file open as `fd`.
+bool NameIsFile(int directory, const std::string& name, int fd) {
+  struct stat at_name {};
+  struct stat held {};
+  return fstatat(directory, name.c_str(), &at_name, AT_SYMLINK_NOFOLLOW) == 0 &&
+         fstat(fd, &held) == 0 && SameFile(at_name, held);
+}
+
+}  // namespace
+
+DraftFile::DraftFile() : state_(std::make_unique<State>()) {
+  Descriptor directory(OpenRunDirectory());
+  if (directory.get() < 0)
+    return;
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    const std::string name = NewDraftName();
+    // O_EXCL: a new file or nothing; an entry already there (a link, a FIFO, another
+    // copy's file) is never opened, let alone followed.
+    const int fd = openat(directory.get(), name.c_str(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      if (errno == EEXIST)
+        continue;
+      return;
+    }
+    // Held for the file's whole life: a copy cleaning up leaves a locked file alone.
+    flock(fd, LOCK_EX | LOCK_NB);
+    state_->file.reset(fd);
+    state_->name = name;
+    state_->directory.reset(directory.release());
+    return;
+  }
+}
+
+DraftFile::~DraftFile() {
+  State& state = *state_;
+  if (state.file.get() < 0 || state.placed)
+    return;
+  // Only our own file goes: whatever else stands at the name now is left alone.
+  if (NameIsFile(state.directory.get(), state.name, state.file.get()))
+    unlinkat(state.directory.get(), state.name.c_str(), 0);
+}
+
+bool DraftFile::ok() const {
+  return state_->file.get() >= 0;
+}
+
+bool DraftFile::WriteAndFlush(std::string_view content) {
+  const int fd = state_->file.get();
+  if (fd < 0)
     return false;
+  std::size_t done = 0;
+  while (done < content.size()) {
+    const ssize_t put = write(fd, content.data() + done, content.size() - done);
+    if (put < 0) {
+      if (errno == EINTR)
+        continue;
+      return false;  // a full disk, or EFBIG past the file-size limit
+    }
+    done += static_cast<std::size_t>(put);
   }
-  return fsync(file.get()) == 0;
+  return fsync(fd) == 0;
 }
 
-bool MoveFileNoReplace(std::string_view from, std::string_view to) {
-  const NativePath source = NativePathFromText(from);
-  const NativePath target = NativePathFromText(to);
-  if (renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
-    return true;
+DraftFile::Placed DraftFile::PlaceAs(const NativePath& name) {
+  State& state = *state_;
+  const int fd = state.file.get();
+  const int directory = state.directory.get();
+  if (fd < 0 || state.placed)
+    return Placed::kFailed;
+  // A second name for the very file we hold, through the descriptor; like the rename,
+  // linkat refuses a name that exists.
+  const std::string held = "/proc/self/fd/" + std::to_string(fd);
+  if (linkat(AT_FDCWD, held.c_str(), directory, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+    state.placed = true;
+    if (NameIsFile(directory, state.name, fd))
+      unlinkat(directory, state.name.c_str(), 0);
+    fsync(directory);  // the new name, too, should survive a power cut
+    return Placed::kPlaced;
   }
-  // Older kernels and some file systems (network, FUSE) do not know the flag.
-  if (errno == EINVAL || errno == ENOSYS || errno == ENOTSUP) {
-    return MoveByLink(source, target);
+  if (errno == EEXIST)
+    return Placed::kNameTaken;
+  struct stat status {};
+  if (fstat(fd, &status) != 0 || status.st_nlink == 0)
+    return Placed::kFailed;  // someone removed our file: there is nothing to place
+  // No /proc, or a file system without hard links (FAT, some network shares): the file
+  // moves by its name, and the slot is checked to hold our file afterwards.
+  if (renameat2(directory, state.name.c_str(), directory, name.c_str(), RENAME_NOREPLACE) != 0) {
+    if (errno == EEXIST)
+      return Placed::kNameTaken;
+    if ((errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) ||
+        linkat(directory, state.name.c_str(), directory, name.c_str(), 0) != 0)
+      return errno == EEXIST ? Placed::kNameTaken : Placed::kFailed;
+    if (NameIsFile(directory, state.name, fd))
+      unlinkat(directory, state.name.c_str(), 0);
   }
-  return false;
+  if (!NameIsFile(directory, name, fd)) {
+    // What moved was swapped in at our file's name: it must not stand as a record.
+    unlinkat(directory, name.c_str(), 0);
+    return Placed::kFailed;
+  }
+  state.placed = true;
+  fsync(directory);
+  return Placed::kPlaced;
 }
 
-bool RemoveFile(std::string_view path) {
-  return unlink(NativePathFromText(path).c_str()) == 0;
+void RemoveStaleDrafts() {
+  Descriptor directory(OpenRunDirectory());
+  if (directory.get() < 0)
+    return;
+  const int listing_fd = openat(directory.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  DIR* listing = listing_fd >= 0 ? fdopendir(listing_fd) : nullptr;
+  if (listing == nullptr) {
+    if (listing_fd >= 0)
+      close(listing_fd);
+    return;
+  }
+  const time_t now = time(nullptr);
+  while (const dirent* entry = readdir(listing)) {
+    const std::string name = entry->d_name;
+    if (name.rfind(kDraftPrefix, 0) != 0 || name.size() < 4 ||
+        name.compare(name.size() - 4, 4, ".tmp") != 0)
+      continue;
+    // O_NONBLOCK: a FIFO of that name must not stall the save; it is skipped below.
+    Descriptor file(
+        openat(directory.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat status {};
+    if (file.get() < 0 || fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        now - status.st_mtime < 60 || flock(file.get(), LOCK_EX | LOCK_NB) != 0)
+      continue;
+    if (NameIsFile(directory.get(), name, file.get()))
+      unlinkat(directory.get(), name.c_str(), 0);
+  }
+  closedir(listing);
 }
 
 #endif  // !_WIN32

@@ -12,7 +12,11 @@
 
 #include <climits>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "services/file_services.h"
 #include "services/platform_paths.h"
@@ -31,6 +35,11 @@ class Handle {
   }
   bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
   HANDLE get() const { return handle_; }
+  void reset(HANDLE handle) {
+    if (valid())
+      CloseHandle(handle_);
+    handle_ = handle;
+  }
 
  private:
   HANDLE handle_;
@@ -83,8 +92,36 @@ NativePath ExecutablePath() {
   return {};
 }
 
-bool ChangeDirectory(const NativePath& directory) {
-  return SetCurrentDirectoryW(directory.c_str()) != 0;
+namespace {
+
+// A name in the run directory as a full path. Long paths take the "\\?\" form, which
+// is not limited to MAX_PATH characters.
+std::wstring PathBeside(const NativePath& name) {
+  // A relative run directory was entered at start-up and is the current folder now, as
+  // on Linux; repeating it would name a folder inside itself.
+  const NativePath& directory = RunDirectoryPath();
+  const bool relative = !directory.empty() && directory[0] != L'\\' && directory[0] != L'/' &&
+                        !(directory.size() >= 2 && directory[1] == L':');
+  std::wstring path = relative ? name : directory + L"\\" + name;
+  if (path.size() >= MAX_PATH - 12 && path.rfind(L"\\\\", 0) != 0 && path.size() > 2 &&
+      path[1] == L':')
+    path = L"\\\\?\\" + path;
+  else if (path.size() >= MAX_PATH - 12 && path.rfind(L"\\\\", 0) == 0 &&
+           path.rfind(L"\\\\?\\", 0) != 0)
+    path = L"\\\\?\\UNC\\" + path.substr(2);
+  return path;
+}
+
+}  // namespace
+
+void PrepareProcessForFiles() {}
+
+bool EnterRunDirectory(const NativePath& directory) {
+  // "C:" alone is the drive's current folder; its root needs the separator.
+  NativePath target = directory;
+  if (target.empty() || target.back() == L':')
+    target += L'\\';
+  return SetCurrentDirectoryW(target.c_str()) != 0;
 }
 
 ReadResult ReadWholeFile(const NativePath& path, std::string& content) {
@@ -131,34 +168,160 @@ bool WriteWholeFile(const NativePath& path, std::string_view content) {
   return SetEndOfFile(file.get()) != 0;
 }
 
+namespace {
+
+bool IsDotEntry(const wchar_t* name) {
+  return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
+}
+
+}  // namespace
+
 bool FileExists(std::string_view path) {
   if (path.empty()) {
     return false;
   }
+  const NativePath native = NativePathFromText(path);
   WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW(NativePathFromText(path).c_str(), &found);
+  const HANDLE search = FindFirstFileW(native.c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) {
     return false;
   }
+  // A pattern also matches a folder's "." and "..", which name no file of their own; the
+  // Linux build answers from the entries alone, and both must agree.
+  const std::size_t separator = native.find_last_of(L"\\/");
+  const bool pattern =
+      native.find_first_of(L"*?", separator == NativePath::npos ? 0 : separator + 1) !=
+      NativePath::npos;
+  bool exists = !pattern || !IsDotEntry(found.cFileName);
+  while (!exists && FindNextFileW(search, &found)) {
+    exists = !IsDotEntry(found.cFileName);
+  }
+  FindClose(search);
+  return exists;
+}
+
+bool NameTakenBeside(const NativePath& name) {
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW(PathBeside(name).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE)
+    return false;
   FindClose(search);
   return true;
 }
 
-bool FlushFileToDisk(std::string_view path) {
-  // FlushFileBuffers needs a handle with write access.
-  Handle file(CreateFileW(NativePathFromText(path).c_str(), GENERIC_WRITE,
-                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL, nullptr));
-  return file.valid() && FlushFileBuffers(file.get()) != 0;
+struct DraftFile::State {
+  Handle file{INVALID_HANDLE_VALUE};
+  bool placed = false;
+};
+
+namespace {
+
+std::wstring NewDraftName() {
+  static std::random_device device;
+  static std::mt19937_64 numbers((static_cast<std::uint64_t>(device()) << 32 | device()) ^
+                                 GetCurrentProcessId() ^ GetTickCount64());
+  std::wstring random;
+  for (std::uint64_t value = numbers(), digit = 0; digit < 16; ++digit, value >>= 4)
+    random += L"0123456789abcdef"[value & 15];
+  const std::string prefix(kDraftPrefix);
+  return std::wstring(prefix.begin(), prefix.end()) + std::to_wstring(GetCurrentProcessId()) +
+         L"-" + random + L".tmp";
 }
 
-bool MoveFileNoReplace(std::string_view from, std::string_view to) {
-  // Without MOVEFILE_REPLACE_EXISTING the move fails when the target exists.
-  return MoveFileExW(NativePathFromText(from).c_str(), NativePathFromText(to).c_str(), 0) != 0;
+bool Dispose(HANDLE file) {
+  FILE_DISPOSITION_INFO dispose{};
+  dispose.DeleteFile = TRUE;
+  return SetFileInformationByHandle(file, FileDispositionInfo, &dispose, sizeof dispose) != 0;
 }
 
-bool RemoveFile(std::string_view path) {
-  return DeleteFileW(NativePathFromText(path).c_str()) != 0;
+}  // namespace
+
+DraftFile::DraftFile() : state_(std::make_unique<State>()) {
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    // CREATE_NEW: a new file or nothing, never an existing entry or what a link names.
+    // No sharing for writing or deleting: no other copy can touch it while we hold it.
+    // FILE_FLAG_OPEN_REPARSE_POINT: never follow a link that appears at the name.
+    const HANDLE file = CreateFileW(PathBeside(NewDraftName()).c_str(), GENERIC_WRITE | DELETE,
+                                    FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      state_->file.reset(file);
+      return;
+    }
+    const DWORD error = GetLastError();
+    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
+      return;
+  }
+}
+
+DraftFile::~DraftFile() {
+  if (state_->file.valid() && !state_->placed)
+    Dispose(state_->file.get());
+}
+
+bool DraftFile::ok() const {
+  return state_->file.valid();
+}
+
+bool DraftFile::WriteAndFlush(std::string_view content) {
+  if (!ok())
+    return false;
+  std::size_t done = 0;
+  while (done < content.size()) {
+    const std::size_t left = content.size() - done;
+    const DWORD ask = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
+    DWORD put = 0;
+    if (!WriteFile(state_->file.get(), content.data() + done, ask, &put, nullptr) || put == 0)
+      return false;
+    done += put;
+  }
+  return FlushFileBuffers(state_->file.get()) != 0;
+}
+
+DraftFile::Placed DraftFile::PlaceAs(const NativePath& name) {
+  if (!ok() || state_->placed)
+    return Placed::kFailed;
+  // The rename goes through our handle; without ReplaceIfExists it refuses a taken name.
+  const std::wstring target = PathBeside(name);
+  const std::size_t bytes = target.size() * sizeof(wchar_t);
+  std::vector<unsigned char> buffer(sizeof(FILE_RENAME_INFO) + bytes);
+  auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+  rename->ReplaceIfExists = FALSE;
+  rename->RootDirectory = nullptr;
+  rename->FileNameLength = static_cast<DWORD>(bytes);
+  std::memcpy(rename->FileName, target.data(), bytes);
+  if (SetFileInformationByHandle(state_->file.get(), FileRenameInfo, rename,
+                                 static_cast<DWORD>(buffer.size())) != 0) {
+    state_->placed = true;
+    return Placed::kPlaced;
+  }
+  const DWORD error = GetLastError();
+  if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS)
+    return Placed::kNameTaken;
+  return Placed::kFailed;
+}
+
+void RemoveStaleDrafts() {
+  const std::string prefix(kDraftPrefix);
+  const std::wstring pattern = PathBeside(std::wstring(prefix.begin(), prefix.end()) + L"*.tmp");
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE)
+    return;
+  FILETIME now_time;
+  GetSystemTimeAsFileTime(&now_time);
+  const auto ticks = [](const FILETIME& time) {
+    return static_cast<std::uint64_t>(time.dwHighDateTime) << 32 | time.dwLowDateTime;
+  };
+  const std::uint64_t minute = 60ull * 10000000ull;
+  do {
+    const bool plain_file =
+        (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+    // A copy still saving holds its file without sharing deletion, so this fails for it.
+    if (plain_file && ticks(now_time) - ticks(found.ftLastWriteTime) >= minute)
+      DeleteFileW(PathBeside(found.cFileName).c_str());
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
 }
 
 #endif  // _WIN32

@@ -8,8 +8,10 @@
 
 #ifdef _WIN32
 using NativePath = std::wstring;
+inline constexpr const wchar_t* kNativeSeparators = L"\\/";
 #else
 using NativePath = std::string;
+inline constexpr const char* kNativeSeparators = "/";
 #endif
 
 NativePath NativePathFromText(std::string_view path);
@@ -17,16 +19,12 @@ Text TextFromNativePath(const NativePath& path);
 
 // The full path of the running executable; empty when the platform cannot tell.
 NativePath ExecutablePath();
-bool ChangeDirectory(const NativePath& directory);
+// Makes the run directory the current one (an empty one, or a bare drive, is its root)
+// and keeps what later saves need to reach it.
+bool EnterRunDirectory(const NativePath& directory);
 
 enum class ReadResult { kRead, kMissing, kFailed };
 // kMissing only when nothing stands at the path; a folder there is kFailed.
 ReadResult ReadWholeFile(const NativePath& path, std::string& content);
 // Creates or overwrites the file with exactly `content`.
 bool WriteWholeFile(const NativePath& path, std::string_view content);
-
-#ifndef _WIN32
-// The move for file systems without an atomic no-replace rename: a second name, then
-// the old one dropped. link() refuses an existing target just as the rename would.
-bool MoveByLink(const NativePath& from, const NativePath& to);
-#endif

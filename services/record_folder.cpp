@@ -53,11 +53,11 @@ fs::path RecordFolder(const fs::path& program_folder, const HostFolders& host) {
   return *data_home / kProgramName;
 }
 
-Text RecordFolderOfProgram(const Text& program_folder) {
-  const fs::path program(NativePathFromText(program_folder));
+NativePath RecordFolderOfProgram(const NativePath& program_folder) {
+  const fs::path program(program_folder);
   const fs::path folder = RecordFolder(program, HostFoldersFromEnvironment());
   DataFolderToMake() = folder != program ? std::optional<fs::path>(folder) : std::nullopt;
-  return TextFromNativePath(folder.native());
+  return folder.native();
 }
 
 void MakeRecordFolder() {

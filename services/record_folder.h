@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 
+#include "services/platform_paths.h"
 #include "services/text.h"
 
 // The folder name under the host's data folder.
@@ -30,9 +31,11 @@ HostFolders HostFoldersFromEnvironment();
 std::filesystem::path RecordFolder(const std::filesystem::path& program_folder,
                                    const HostFolders& host);
 
-// The same decision on a program text, with the host's folders from the environment.
-// When the answer is the host's data folder, it is remembered for MakeRecordFolder.
-Text RecordFolderOfProgram(const Text& program_folder);
+// The same decision with the host's folders from the environment, on the program's
+// folder as the platform names it (never round-tripped through the program's text
+// encoding, so any folder name works). When the answer is the host's data folder, it is
+// remembered for MakeRecordFolder.
+NativePath RecordFolderOfProgram(const NativePath& program_folder);
 
 // Makes the host's data folder, with any missing parents, on the first save that needs
 // it. A program that keeps its records beside itself never makes a folder: one that

@@ -30,7 +30,8 @@ Application::~Application() {
   InstallRuntime(nullptr);
 }
 
-void Application::Start(const Text& run_directory) {
+void Application::Start(const NativePath& run_directory) {
+  PrepareProcessForFiles();
   FixRunDirectory(run_directory);
   if (MainCatalogue().empty())
     FatalRuntimeError(std::nullopt, Gb("载入窗口模板数据段出错!"));

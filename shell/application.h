@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/front_end.h"
+#include "services/platform_paths.h"
 #include "shell/runtime.h"
 
 // Modifier state of a key-down event.
@@ -38,7 +39,8 @@ class Application {
   Application& operator=(const Application&) = delete;
 
   // Start-up steps up to the loaded window: run directory, catalogue, window, created.
-  void Start(const Text& run_directory);
+  // The run directory is the platform's own path (bytes on Linux, UTF-16 on Windows).
+  void Start(const NativePath& run_directory);
   // Runs the message loop and answers the exit code (0 when the window was closed).
   int Run();
 

@@ -142,6 +142,16 @@ std::string ShownText(const Text& text) {
   return shown;
 }
 
+std::string WithCrLf(const char* shown) {
+  std::string text;
+  for (const char* p = shown; *p != '\0'; ++p) {
+    if (*p == '\n')
+      text += '\r';
+    text += *p;
+  }
+  return text;
+}
+
 void DrawPlainText(const std::string& utf8, int x, int y, int w, int h, Fl_Align align, bool bold) {
   fl_draw(utf8.c_str(), x, y, w, h, align, nullptr, 0);
   if (bold)

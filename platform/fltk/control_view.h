@@ -69,6 +69,8 @@ void UseChineseFaceForEveryText();
 
 // UTF-8 for FLTK, with CR LF turned into the LF that FLTK breaks lines on.
 std::string ShownText(const Text& text);
+// The other way for a typed multi-line text: FLTK's LF back into the model's CR LF.
+std::string WithCrLf(const char* shown);
 
 // Draws text with FLTK's "@" symbols and "&" shortcuts switched off; bold text is struck
 // twice, one pixel apart, so it is one pixel wider than fl_measure says.

@@ -12,16 +12,6 @@
 
 namespace {
 
-std::string WithCrLf(const char* shown) {
-  std::string text;
-  for (const char* p = shown; *p != '\0'; ++p) {
-    if (*p == '\n')
-      text += '\r';
-    text += *p;
-  }
-  return text;
-}
-
 class EditBoxView : public Fl_Input, public ControlView {
  public:
   EditBoxView(FltkFrontEnd& owner, const Control& c)

@@ -14,16 +14,6 @@
 
 namespace {
 
-std::string WithCrLf(const char* shown) {
-  std::string text;
-  for (const char* p = shown; *p != '\0'; ++p) {
-    if (*p == '\n')
-      text += '\r';
-    text += *p;
-  }
-  return text;
-}
-
 class TeamLineBoxView : public Fl_Text_Editor, public ControlView {
  public:
   TeamLineBoxView(FltkFrontEnd& owner, const Control& c)

@@ -1,6 +1,8 @@
 // The replay driver as a process: its exit statuses and what it says about bad scripts.
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <array>
 #include <cstdio>
@@ -9,7 +11,37 @@
 #include <fstream>
 #include <string>
 
+#include "services/file_services.h"
+#include "support/temporary_folder.h"
+
 namespace {
+
+#ifdef _WIN32
+// The build folder's path means nothing where the Windows programs run (under Wine, or
+// copied to a Windows machine); the driver sits one folder above the test programs.
+std::string ReplayBinary() {
+  return (std::filesystem::path(ExecutableDirectory()).parent_path() / "scoreboard-replay.exe")
+      .string();
+}
+FILE* OpenPipe(const std::string& command) {
+  return _popen(command.c_str(), "rb");
+}
+// _pclose answers the exit code itself.
+int ClosePipe(FILE* pipe) {
+  return _pclose(pipe);
+}
+#else
+std::string ReplayBinary() {
+  return REPLAY_BINARY;
+}
+FILE* OpenPipe(const std::string& command) {
+  return popen(command.c_str(), "r");
+}
+int ClosePipe(FILE* pipe) {
+  const int raw = pclose(pipe);
+  return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+#endif
 
 struct Outcome {
   int status = -1;
@@ -19,25 +51,28 @@ struct Outcome {
 
 Outcome RunReplay(const std::string& script, const std::string& options = "") {
   // A folder of its own for every run: ctest runs test cases of this program in parallel.
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "replay-driver-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr)
+  const std::filesystem::path dir = NewTemporaryFolder("replay-driver-test");
+  if (dir.empty())
     return {};
-  const std::filesystem::path dir = pattern;
   std::ofstream(dir / "script.txt", std::ios::binary) << script;
-  const std::string command = std::string(REPLAY_BINARY) + " --dir " + dir.string() + " " +
-                              options + " " + (dir / "script.txt").string() + " 2>" +
-                              (dir / "err.txt").string();
+  const std::string command = ReplayBinary() + " --dir " + dir.string() + " " + options + " " +
+                              (dir / "script.txt").string() + " 2>" + (dir / "err.txt").string();
   Outcome outcome;
-  FILE* pipe = popen(command.c_str(), "r");
+  FILE* pipe = OpenPipe(command);
+  if (pipe == nullptr) {
+    ADD_FAILURE() << "cannot run " << command;
+    return outcome;
+  }
   std::array<char, 4096> buffer{};
   size_t got = 0;
   while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
     outcome.out.append(buffer.data(), got);
-  const int raw = pclose(pipe);
-  outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  std::ifstream err(dir / "err.txt");
-  outcome.err.assign(std::istreambuf_iterator<char>(err), {});
+  outcome.status = ClosePipe(pipe);
+  {
+    // Closed before the folder goes: Windows removes no open file.
+    std::ifstream err(dir / "err.txt");
+    outcome.err.assign(std::istreambuf_iterator<char>(err), {});
+  }
   std::filesystem::remove_all(dir);
   return outcome;
 }

@@ -13,6 +13,16 @@
 
 #include "faults/fault_support.h"
 
+#ifdef _WIN32
+// After the program's headers: windows.h defines macros such as CreateWindow.
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+// windows.h first: psapi.h needs its types.
+#include <psapi.h>
+#endif
+
 #if defined(__SANITIZE_ADDRESS__)
 #define SCOREBOARD_ASAN 1
 #elif defined(__has_feature)
@@ -33,17 +43,34 @@ namespace {
 std::size_t HeapInUse() {
 #ifdef SCOREBOARD_ASAN
   return __sanitizer_get_current_allocated_bytes();
+#elif defined(_WIN32)
+  // The C runtime's heap, block by block: Windows keeps no running total.
+  std::size_t in_use = 0;
+  _HEAPINFO entry{};
+  while (_heapwalk(&entry) == _HEAPOK) {
+    if (entry._useflag == _USEDENTRY)
+      in_use += entry._size;
+  }
+  return in_use;
 #else
   return mallinfo2().uordblks;
 #endif
 }
 
 std::size_t ResidentBytes() {
+#ifdef _WIN32
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  if (!K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+    return 0;
+  return counters.WorkingSetSize;
+#else
   std::ifstream statm("/proc/self/statm");
   std::size_t pages = 0;
   std::size_t resident = 0;
   statm >> pages >> resident;
   return resident * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+#endif
 }
 
 int StreamMinutes() {

@@ -1,10 +1,12 @@
 #pragma once
 // What the fault, endurance and hostile tests share: a board started headless in a given
 // run directory, a check that a record file is whole, and ways to make a folder fail.
+#ifndef _WIN32
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -23,6 +25,7 @@
 #include "services/property_model.h"
 #include "shell/application.h"
 #include "shell/control_ids.h"
+#include "support/temporary_folder.h"
 
 namespace faults {
 
@@ -35,7 +38,7 @@ struct Board {
                   [this](const std::string& line) { shown.push_back(line); }),
         app(front_end) {
     front_end.Attach(app);
-    app.Start(TextFromUtf8(run_directory.string()));
+    app.Start(run_directory.native());
   }
   void Type(ControlId box, const std::string& utf8) { app.Type(box, TextFromUtf8(utf8)); }
   bool Save() { return app.Click(超级按钮1); }
@@ -55,10 +58,7 @@ struct Board {
 };
 
 inline fs::path MakeTemporaryFolder(const std::string& stem) {
-  std::string pattern = (fs::temp_directory_path() / (stem + "-XXXXXX")).string();
-  if (mkdtemp(pattern.data()) == nullptr)
-    return {};
-  return pattern;
+  return NewTemporaryFolder(stem);
 }
 
 inline fs::path SlotFile(const fs::path& folder, int slot) {
@@ -133,6 +133,7 @@ inline std::string RecordValue(const std::string& bytes, std::size_t key) {
   return bytes.substr(equals + 1, end - equals - 1);
 }
 
+#ifndef _WIN32
 // Mounts made by a test stay in a mount namespace of its own, so they vanish with the
 // test process even when it dies. Empty on success, otherwise why it cannot be done.
 inline std::string EnterPrivateMountNamespace() {
@@ -186,5 +187,6 @@ inline std::string InChild(const std::function<std::string()>& work, bool* crash
     *crashed = !WIFEXITED(status) || WEXITSTATUS(status) != 0;
   return answer;
 }
+#endif  // !_WIN32
 
 }  // namespace faults

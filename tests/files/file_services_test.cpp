@@ -1,7 +1,14 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/file.h>
+#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -9,25 +16,34 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "services/file_services.h"
 #include "services/platform_paths.h"
 #include "services/text.h"
+#include "support/temporary_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+
+// A path the test writes as UTF-8, as the platform names it.
+NativePath Native(const std::string& utf8) {
+  return fs::path(std::u8string(utf8.begin(), utf8.end())).native();
+}
+std::string Utf8Name(const fs::path& path) {
+  const std::u8string name = path.filename().u8string();
+  return std::string(name.begin(), name.end());
+}
 
 // A fresh folder for each test, removed with everything in it afterwards. Its path is
 // plain ASCII, so as a program text it is the same bytes.
 class FileServices : public testing::Test {
  protected:
   void SetUp() override {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern =
-        std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/file-services-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
+    const fs::path folder = NewTemporaryFolder("file-services");
+    ASSERT_FALSE(folder.empty());
+    folder_ = folder.string();
   }
   void TearDown() override {
     std::error_code ignored;
@@ -36,9 +52,11 @@ class FileServices : public testing::Test {
   }
 
   // A program text naming `name` (UTF-8 in the source) inside the folder.
-  Text PathOf(std::string_view name) const { return folder_ + "/" + Gb(name); }
-  // The same place as the platform names it.
-  fs::path DiskPath(std::string_view name) const { return fs::path(folder_) / fs::path(name); }
+  Text PathOf(std::string_view name) const { return folder_ + kPathSeparator + Gb(name); }
+  // The same place as the platform names it (UTF-8 on Linux, UTF-16 on Windows).
+  fs::path DiskPath(std::string_view name) const {
+    return fs::path(folder_) / fs::path(std::u8string(name.begin(), name.end()));
+  }
 
   static std::string Read(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -106,13 +124,26 @@ TEST_F(FileServices, IniWriteFailuresReportFalseAndLeaveNoFile) {
 }
 
 TEST_F(FileServices, IniWriteIntoAReadOnlyFolderFails) {
-  if (geteuid() == 0) {
-    GTEST_SKIP() << "root writes into read-only folders";
-  }
+#ifdef _WIN32
+  GTEST_SKIP() << "a folder's read-only attribute does not stop new files on Windows";
+#else
+  const fs::perms read_and_search = fs::perms::owner_read | fs::perms::owner_exec |
+                                    fs::perms::group_read | fs::perms::group_exec |
+                                    fs::perms::others_read | fs::perms::others_exec;
   fs::create_directory(DiskPath("locked"));
-  fs::permissions(DiskPath("locked"), fs::perms::owner_read | fs::perms::owner_exec);
+  fs::permissions(DiskPath("locked"), read_and_search);
+  // Root passes every mode check: this thread checks files as "nobody" meanwhile.
+  const bool as_root = geteuid() == 0;
+  if (as_root) {
+    fs::permissions(folder_, read_and_search, fs::perm_options::add);
+    setfsuid(65534);
+  }
   EXPECT_FALSE(WriteIniItem(PathOf("locked/a.ini"), "s", "k", "v"));
+  if (as_root)
+    setfsuid(0);
+  EXPECT_FALSE(fs::exists(DiskPath("locked/a.ini")));
   fs::permissions(DiskPath("locked"), fs::perms::owner_all);
+#endif
 }
 
 TEST_F(FileServices, FileExistsAnswersForFilesFoldersAndPatterns) {
@@ -121,7 +152,10 @@ TEST_F(FileServices, FileExistsAnswersForFilesFoldersAndPatterns) {
   Write(DiskPath("a.ini"), "x");
   fs::create_directory(DiskPath("游戏数据保存3.txt"));  // a folder takes a slot as well
   fs::create_directory(DiskPath("empty"));
+#ifndef _WIN32
+  // Windows lets only privileged users make symbolic links.
   ASSERT_EQ(symlink("nowhere", DiskPath("dangling").c_str()), 0);
+#endif
 
   struct Case {
     Text path;
@@ -132,9 +166,11 @@ TEST_F(FileServices, FileExistsAnswersForFilesFoldersAndPatterns) {
       {PathOf("游戏数据保存3.txt"), true},
       {PathOf("游戏数据保存1.txt"), false},
       {folder_, true},
+#ifndef _WIN32
       {PathOf("dangling"), true},  // the name is taken even though the target is gone
+#endif
       {"", false},
-      {PathOf("missing/a.ini"), false},
+      {PathOf("missing") + kPathSeparator + "a.ini", false},
       {PathOf("*.ini"), true},
       {PathOf("*.jpg"), false},
       {PathOf("?.ini"), true},
@@ -145,8 +181,8 @@ TEST_F(FileServices, FileExistsAnswersForFilesFoldersAndPatterns) {
       {PathOf("???戏数据保存.txt"), false},
       {PathOf("游*存*2.t?t"), true},
       {PathOf("[a].ini"), false},  // brackets are no pattern
-      {PathOf("missing/*"), false},
-      {PathOf("empty/*"), false},  // "." and ".." are no match
+      {PathOf("missing") + kPathSeparator + "*", false},
+      {PathOf("empty") + kPathSeparator + "*", false},  // "." and ".." are no match
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(Utf8FromText(c.path));
@@ -179,58 +215,118 @@ TEST(DirectoryOfPath, StopsAtTheLastRealSeparator) {
   }
 }
 
-TEST_F(FileServices, RunDirectoryIsKeptAndEntered) {
+TEST_F(FileServices, RunDirectoryIsKeptAsThePlatformNamesItAndEntered) {
   const fs::path before = fs::current_path();
-  EXPECT_TRUE(FixRunDirectory(folder_));
+  EXPECT_TRUE(FixRunDirectory(Native(folder_)));
+  EXPECT_EQ(RunDirectoryPath(), Native(folder_));
   EXPECT_EQ(GetRunDirectory(), folder_);
   EXPECT_EQ(fs::current_path(), fs::canonical(folder_));
 
-  fs::create_directory(DiskPath("小黄鸭队"));
-  EXPECT_TRUE(FixRunDirectory(PathOf("小黄鸭队")));
-  EXPECT_EQ(fs::current_path(), fs::canonical(DiskPath("小黄鸭队")));
+#ifndef _WIN32  // Windows names folders in UTF-16, which has no such bytes
+  // GBK bytes in a folder name, as unzipping a Windows zip leaves them: not UTF-8, kept
+  // byte for byte all the same.
+  const std::string gbk_name = folder_ + "/\xD0\xA1\xBB\xC6\xD1\xBC";
+  fs::create_directory(gbk_name);
+  EXPECT_TRUE(FixRunDirectory(gbk_name));
+  EXPECT_EQ(RunDirectoryPath(), gbk_name);
+  EXPECT_EQ(fs::current_path(), fs::canonical(gbk_name));
+#endif
 
   // An executable at the root leaves an empty run directory, which means the root.
-  EXPECT_TRUE(FixRunDirectory(""));
-  EXPECT_EQ(fs::current_path(), fs::path("/"));
+  EXPECT_TRUE(FixRunDirectory(Native("")));
+  EXPECT_EQ(fs::current_path(), fs::current_path().root_path());
   EXPECT_EQ(GetRunDirectory(), "");
 
-  EXPECT_FALSE(FixRunDirectory(PathOf("missing")));
-  EXPECT_EQ(GetRunDirectory(), PathOf("missing"));
+  EXPECT_FALSE(FixRunDirectory(Native(folder_ + "/missing")));
+  EXPECT_EQ(RunDirectoryPath(), Native(folder_ + "/missing"));
   fs::current_path(before);
 }
 
 TEST(ExecutableDirectory, HoldsThisTestProgram) {
-  const Text directory = ExecutableDirectory();
+  const NativePath directory = ExecutableDirectory();
   ASSERT_FALSE(directory.empty());
-  EXPECT_TRUE(FileExists(directory + "/files_tests"));
+#ifdef _WIN32
+  EXPECT_TRUE(fs::exists(fs::path(directory) / "files_tests.exe"));
+#else
+  EXPECT_TRUE(fs::exists(fs::path(directory) / "files_tests"));
+#endif
 }
 
-TEST_F(FileServices, MovesNeverReplaceAnExistingFile) {
-  Write(DiskPath("temp"), "new");
+TEST_F(FileServices, DraftsArePlacedThroughTheirDescriptorAndNeverReplace) {
+  ASSERT_TRUE(FixRunDirectory(Native(folder_)));
   Write(DiskPath("游戏数据保存.txt"), "old");
-  EXPECT_FALSE(MoveFileNoReplace(PathOf("temp"), PathOf("游戏数据保存.txt")));
-  EXPECT_EQ(Read(DiskPath("游戏数据保存.txt")), "old");
-  EXPECT_EQ(Read(DiskPath("temp")), "new");
-
-  EXPECT_TRUE(FlushFileToDisk(PathOf("temp")));
-  EXPECT_TRUE(MoveFileNoReplace(PathOf("temp"), PathOf("游戏数据保存1.txt")));
+  {
+    DraftFile draft;
+    ASSERT_TRUE(draft.ok());
+    ASSERT_TRUE(draft.WriteAndFlush("new"));
+    EXPECT_EQ(draft.PlaceAs(Native("游戏数据保存.txt")), DraftFile::Placed::kNameTaken);
+    EXPECT_EQ(Read(DiskPath("游戏数据保存.txt")), "old");
+    EXPECT_EQ(draft.PlaceAs(Native("游戏数据保存1.txt")), DraftFile::Placed::kPlaced);
+  }
   EXPECT_EQ(Read(DiskPath("游戏数据保存1.txt")), "new");
-  EXPECT_FALSE(fs::exists(DiskPath("temp")));
-  EXPECT_FALSE(MoveFileNoReplace(PathOf("temp"), PathOf("游戏数据保存2.txt")));
+  EXPECT_TRUE(NameTakenBeside(Native("游戏数据保存1.txt")));
+  EXPECT_FALSE(NameTakenBeside(Native("游戏数据保存2.txt")));
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder_)) names.push_back(Utf8Name(entry.path()));
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"游戏数据保存.txt", "游戏数据保存1.txt"}));
 
-  // The fallback for file systems without the no-replace rename.
-  Write(DiskPath("temp2"), "two");
-  EXPECT_FALSE(MoveByLink(DiskPath("temp2"), DiskPath("游戏数据保存.txt")));
-  EXPECT_EQ(Read(DiskPath("游戏数据保存.txt")), "old");
-  EXPECT_TRUE(MoveByLink(DiskPath("temp2"), DiskPath("游戏数据保存2.txt")));
-  EXPECT_EQ(Read(DiskPath("游戏数据保存2.txt")), "two");
-  EXPECT_FALSE(fs::exists(DiskPath("temp2")));
+  {
+    DraftFile unplaced;
+    ASSERT_TRUE(unplaced.ok());
+    ASSERT_TRUE(unplaced.WriteAndFlush("dropped"));
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2)
+      << "a draft that was not placed is removed";
 
-  EXPECT_FALSE(FlushFileToDisk(PathOf("temp")));
-  EXPECT_TRUE(RemoveFile(PathOf("游戏数据保存2.txt")));
-  EXPECT_FALSE(fs::exists(DiskPath("游戏数据保存2.txt")));
-  EXPECT_FALSE(RemoveFile(PathOf("游戏数据保存2.txt")));
+  // A relative run directory names the folder from where the program started.
+  fs::create_directory(DiskPath("sub"));
+  ASSERT_TRUE(FixRunDirectory(Native("sub")));
+  {
+    DraftFile draft;
+    ASSERT_TRUE(draft.ok() && draft.WriteAndFlush("sub"));
+    EXPECT_EQ(draft.PlaceAs(Native("游戏数据保存.txt")), DraftFile::Placed::kPlaced);
+  }
+  EXPECT_EQ(Read(DiskPath("sub/游戏数据保存.txt")), "sub");
+  fs::current_path(fs::current_path().root_path());
 }
+
+#ifndef _WIN32  // a FIFO and flock stand for what only POSIX has
+// Stale drafts of a killed save go; a fresh one, one still held by a running save and
+// anything that is no plain file are left alone.
+TEST_F(FileServices, OnlyStaleUnheldDraftsAreRemoved) {
+  ASSERT_TRUE(FixRunDirectory(folder_));
+  const auto age = [&](const std::string& name) {
+    const fs::path path = DiskPath(name);
+    fs::last_write_time(path, fs::last_write_time(path) - std::chrono::minutes(5));
+  };
+  Write(DiskPath("~scoreboard-record-1-stale.tmp"), "x");
+  age("~scoreboard-record-1-stale.tmp");
+  Write(DiskPath("~scoreboard-record-2-fresh.tmp"), "x");
+  Write(DiskPath("~scoreboard-record-3-other.txt"), "x");
+  age("~scoreboard-record-3-other.txt");
+  Write(DiskPath("not-ours.tmp"), "x");
+  age("not-ours.tmp");
+  ASSERT_EQ(mkfifo(DiskPath("~scoreboard-record-4-fifo.tmp").c_str(), 0600), 0);
+  Write(DiskPath("~scoreboard-record-5-held.tmp"), "x");
+  age("~scoreboard-record-5-held.tmp");
+  const int held = open(DiskPath("~scoreboard-record-5-held.tmp").c_str(), O_RDONLY);
+  ASSERT_GE(held, 0);
+  ASSERT_EQ(flock(held, LOCK_EX), 0);
+
+  RemoveStaleDrafts();
+  close(held);
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder_))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names,
+            (std::vector<std::string>{
+                "not-ours.tmp", "~scoreboard-record-2-fresh.tmp", "~scoreboard-record-3-other.txt",
+                "~scoreboard-record-4-fifo.tmp", "~scoreboard-record-5-held.tmp"}));
+  fs::current_path("/");
+}
+#endif  // !_WIN32
 
 TEST(ConcatTexts, JoinsPiecesAndNeverGivesAbsent) {
   EXPECT_EQ(ConcatTexts({}), "");

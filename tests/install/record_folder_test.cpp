@@ -15,17 +15,33 @@
 #include "services/record_folder.h"
 #include "shell/application.h"
 #include "shell/control_ids.h"
+#include "support/temporary_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
+void SetVariable(const char* name, const std::string& value) {
+#ifdef _WIN32
+  ASSERT_EQ(_putenv_s(name, value.c_str()), 0);
+#else
+  ASSERT_EQ(setenv(name, value.c_str(), 1), 0);
+#endif
+}
+
+void UnsetVariable(const char* name) {
+#ifdef _WIN32
+  _putenv_s(name, "");  // an empty value removes the variable there
+#else
+  unsetenv(name);
+#endif
+}
+
 class RecordFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "record-folder-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    root_ = pattern;
+    root_ = NewTemporaryFolder("record-folder");
+    ASSERT_FALSE(root_.empty());
   }
   void TearDown() override {
     std::error_code ignored;
@@ -102,18 +118,18 @@ class InstalledSaveTest : public RecordFolderTest {
   void TearDown() override {
     app_.reset();
     front_end_.reset();
-    unsetenv("XDG_DATA_HOME");
+    UnsetVariable("XDG_DATA_HOME");
     RecordFolderTest::TearDown();
   }
   void StartInstalled(const fs::path& data_home) {
-    ASSERT_EQ(setenv("XDG_DATA_HOME", data_home.c_str(), 1), 0);
+    SetVariable("XDG_DATA_HOME", data_home.string());
     const fs::path program = Program("usr", "bin", true);
     front_end_ = std::make_unique<HeadlessFrontEnd>(
         DateTimeFromCalendar(2016, 5, 3, 14, 5, 9),
         [this](const std::string& line) { shown_.push_back(line); });
     app_ = std::make_unique<Application>(*front_end_);
     front_end_->Attach(*app_);
-    app_->Start(RecordFolderOfProgram(TextFromUtf8(program.string())));
+    app_->Start(RecordFolderOfProgram(program.native()));
   }
   static fs::path SlotName(int slot) { return fs::u8path(Utf8FromText(SlotFileName(slot))); }
 

@@ -13,19 +13,19 @@
 #include "services/property_model.h"
 #include "shell/application.h"
 #include "shell/control_ids.h"
+#include "support/temporary_folder.h"
 
 class BoardTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "board-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
+    dir_ = NewTemporaryFolder("board");
+    ASSERT_FALSE(dir_.empty());
     front_end_ = std::make_unique<HeadlessFrontEnd>(
         DateTimeFromCalendar(2016, 5, 3, 14, 5, 9),
         [this](const std::string& line) { shown_.push_back(line); });
     app_ = std::make_unique<Application>(*front_end_);
     front_end_->Attach(*app_);
-    app_->Start(TextFromUtf8(dir_.string()));
+    app_->Start(dir_.native());
   }
 
   void TearDown() override {

@@ -5,6 +5,7 @@
 #include <cinttypes>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 
 #include "services/convert.h"
@@ -172,7 +173,11 @@ ReplayRunner::ReplayRunner(const ReplayOptions& options, std::FILE* out)
       front_end_(options.start, [this](const std::string& line) { Print(line); }),
       application_(front_end_) {
   front_end_.Attach(application_);
-  application_.Start(TextFromUtf8(options.run_directory));
+  // The folder as the command line named it: bytes on Linux, UTF-8 from the UTF-16
+  // command line on Windows.
+  application_.Start(std::filesystem::path(
+                         std::u8string(options.run_directory.begin(), options.run_directory.end()))
+                         .native());
 }
 
 void ReplayRunner::Print(const std::string& utf8) {

@@ -9,7 +9,7 @@
 #include "shell/application.h"
 
 struct ReplayOptions {
-  std::string run_directory;  // UTF-8
+  std::string run_directory;  // as the system names the folder, never converted
   DateTime start;
 };
 

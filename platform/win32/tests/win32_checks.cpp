@@ -46,6 +46,8 @@ void CheckTextEdge() {
       {"其它颜色...", L"其它颜色..."},
       {"需主持费\r\n", L"需主持费\r\n"},
       {"V2.4", L"V2.4"},
+      // Beyond GBK: four-byte GB18030 forms, as the Linux build keeps them.
+      {"\xF0\x9F\x98\x80\xC2\xA5\xE2\x82\xAC", L"\U0001F600\u00A5\u20AC"},
   };
   bool all = true;
   for (const Case& c : cases) {
@@ -555,7 +557,7 @@ int main() {
                                ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&classes);
   CheckTextEdge();
-  const Text run_directory = ExecutableDirectory();
+  const NativePath run_directory = ExecutableDirectory();
   {
     Win32FrontEnd front_end;
     Application application(front_end);
