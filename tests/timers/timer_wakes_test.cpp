@@ -12,6 +12,7 @@
 #include "services/property_model.h"
 #include "shell/application.h"
 #include "shell/control_ids.h"
+#include "support/temporary_folder.h"
 
 namespace {
 
@@ -21,10 +22,9 @@ constexpr int64_t kHour = 3'600'000;
 class Board {
  public:
   explicit Board(bool every_tick, bool catch_up = true) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "wakes-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr)
+    dir_ = NewTemporaryFolder("wakes");
+    if (dir_.empty())
       std::abort();
-    dir_ = pattern;
     front_end_ = std::make_unique<HeadlessFrontEnd>(DateTimeFromCalendar(2016, 5, 3, 23, 59, 58));
     front_end_->catch_up_after_advance = catch_up;
     app_ = std::make_unique<Application>(*front_end_);
