@@ -30,7 +30,7 @@ class Board {
     app_ = std::make_unique<Application>(*front_end_);
     front_end_->Attach(*app_);
     app_->WakeAtEveryTick(every_tick);
-    app_->Start(TextFromUtf8(dir_.string()));
+    app_->Start(dir_.native());
   }
   ~Board() {
     app_.reset();
