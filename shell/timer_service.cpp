@@ -89,7 +89,7 @@ void TimerService::StopAll() {
   while (!running_.empty()) Stop(running_.begin()->first);
 }
 
-int64_t TimerService::NextWake(ControlId id, const Running& r) const {
+int64_t TimerService::NextWake(const Running& r) const {
   int64_t k = r.done + 1;
   const WakeRule rule = every_tick_ || r.wake == nullptr ? WakeRule::EveryTick : r.wake->rule;
   if (rule == WakeRule::WholeSecond && r.done > 0) {
@@ -105,12 +105,11 @@ int64_t TimerService::NextWake(ControlId id, const Running& r) const {
       k = r.done + (ticks > 0 ? ticks : kLongestSleep / r.period);
     }
   }
-  (void)id;
   return r.start + k * r.period;
 }
 
 void TimerService::Arm(ControlId id, Running& r, int64_t now) {
-  const int64_t due = NextWake(id, r);
+  const int64_t due = NextWake(r);
   if (due == r.armed_for)
     return;
   r.armed_for = due;

@@ -41,7 +41,7 @@ class TimerService {
     int64_t armed_for = -1;  // when the front end was last asked to wake, -1 unknown
   };
 
-  int64_t NextWake(ControlId id, const Running& timer) const;
+  int64_t NextWake(const Running& timer) const;
   void Arm(ControlId id, Running& timer, int64_t now);
 
   std::map<ControlId, Running> running_;
