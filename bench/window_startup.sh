@@ -2,17 +2,28 @@
 # Start-up, memory and idle CPU of the scoreboard window against a bare FLTK window
 # with one button, both on the same Xvfb display, one after the other, several rounds.
 #   bench/window_startup.sh [BUILD_DIR] [ROUNDS]
-# Targets: first frame within 1.5x of the bare window, peak memory within 1.5x,
-# idle CPU (both timers running) under 1 % of one core over 10 s.
-# The bare window draws Latin text only; the extra rows compare with the same window
-# whose button is captioned in Chinese in the CJK face, to show what that face costs.
+# The yardstick is the bare window with its button captioned in Chinese in the CJK face
+# (every caption of ours is Chinese); the bare window in Latin text is shown beside it.
+# The pointer is parked away from the windows (window_probe). CPU is the share of one
+# core over the first 4 s after the first frame (our start-up progress runs) and over
+# 10 s from 6 s after it (only the clock runs).
+# Targets against the Chinese bare window: first frame within 1.45x, peak memory within
+# 1.35x, idle CPU after the progress under 0.1 % of one core.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 rounds=${2:-3}
 cmake --build "$build" --target scoreboard bare_fltk_window window_probe -j2 >/dev/null 2>&1
 
-display=:78
+# A display number nobody else on the machine holds.
+display=
+for n in $(seq 78 120); do
+  if [ ! -e "/tmp/.X$n-lock" ]; then
+    display=:$n
+    break
+  fi
+done
+[ -n "$display" ] || { echo "no free display number" >&2; exit 1; }
 Xvfb $display -screen 0 1280x1024x24 -br -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 run=$(mktemp -d)
@@ -47,9 +58,9 @@ row() {
   ratio=$(awk -v a="$board" -v b="$bare" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }')
   printf '%-18s scoreboard %10s   %-15s %10s   ratio %s\n' "$1" "$board" "$3" "$bare" "$ratio"
 }
-for what in first_frame_ms peak_rss_kb idle_cpu_percent; do
-  row $what bare "bare window"
+for what in first_frame_ms peak_rss_kb progress_cpu_percent idle_cpu_percent; do
+  row $what bare_cjk "bare, Chinese"
 done
 for what in first_frame_ms peak_rss_kb; do
-  row $what bare_cjk "bare, Chinese"
+  row $what bare "bare, Latin"
 done

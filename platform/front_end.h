@@ -2,6 +2,7 @@
 // The one narrow boundary between the platform-free core and a front end. The core
 // tells the front end what changed and asks it for the few things only a platform can
 // do; the front end reports what the user did through the Application (shell/application.h).
+#include <chrono>
 #include <cstdint>
 
 #include "services/ids.h"
@@ -32,9 +33,17 @@ class FrontEnd {
   virtual void CreateWindow(const ControlModel& model) = 0;
   virtual void Changed(ControlId control, Aspect aspect) = 0;
 
-  // period_ms is already at least the platform minimum.
+  // Wakes the program (Application::TimerTick) after period_ms and every period_ms
+  // from then on, until started afresh or stopped. The core decides each period: it
+  // sleeps until a tick can change what is shown.
   virtual void StartTimer(ControlId timer, int32_t period_ms) = 0;
   virtual void StopTimer(ControlId timer) = 0;
+  // The clock the timers follow, in milliseconds; whole seconds fall where the
+  // platform's date-time changes its second.
+  virtual int64_t NowMs() const {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+  }
 
   // Modal for the program's window; timers keep ticking underneath. Returns the
   // platform answer (1 OK, 2 Cancel, 3 Abort, 4 Retry, 5 Ignore, 6 Yes, 7 No).

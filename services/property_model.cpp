@@ -104,12 +104,11 @@ void WriteInterval(Control& timer, int32_t interval) {
   if (interval == timer.interval)
     return;  // a running timer keeps its phase
   timer.interval = interval;
-  FrontEnd* front_end = TheRuntime().front_end;
-  if (timer.timer_running && front_end != nullptr)
-    front_end->StopTimer(timer.id);
+  Runtime& runtime = TheRuntime();
+  runtime.timers.Stop(timer.id);
   timer.timer_running = interval > 0;
-  if (timer.timer_running && front_end != nullptr)
-    front_end->StartTimer(timer.id, std::max(interval, kMinimumTimerPeriod));
+  if (timer.timer_running && runtime.front_end != nullptr)
+    runtime.timers.Start(timer, interval);
 }
 
 }  // namespace

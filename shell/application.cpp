@@ -52,7 +52,7 @@ void Application::LoadWindow() {
     runtime_.model->window_shown = true;
     for (const Control& c : runtime_.model->controls()) {
       if (c.timer_running)
-        runtime_.front_end->StartTimer(c.id, std::max(c.interval, kMinimumTimerPeriod));
+        runtime_.timers.Start(c, c.interval);
     }
   }
   RaiseWindowEvent(event::kCreated);
@@ -71,6 +71,10 @@ int Application::Run() {
 }
 
 Control* Application::Interactive(ControlId id) {
+  if (runtime_.model == nullptr || runtime_.shut_down)
+    return nullptr;
+  // Whatever the user does meets the board as every tick so far has left it.
+  runtime_.timers.CatchUp();
   if (runtime_.model == nullptr || runtime_.shut_down)
     return nullptr;
   Control* c = runtime_.model->Find(id);
@@ -170,20 +174,20 @@ void Application::Focus(ControlId id, bool got) {
 void Application::TimerTick(ControlId id) {
   if (runtime_.model == nullptr || runtime_.shut_down)
     return;
-  const Control* c = runtime_.model->Find(id);
-  if (c == nullptr || c->kind != Kind::Timer || !c->timer_running)
+  runtime_.timers.Woke(id);
+  runtime_.timers.CatchUp();
+}
+
+void Application::CatchUpTimers() {
+  if (runtime_.model == nullptr || runtime_.shut_down)
     return;
-  RaiseEvent(kMainWindow, id, event::kTick);
+  runtime_.timers.CatchUp();
 }
 
 void Application::WindowClosed() {
   if (runtime_.model == nullptr)
     return;
-  for (Control& c : runtime_.model->controls()) {
-    if (c.timer_running) {
-      runtime_.front_end->StopTimer(c.id);
-      c.timer_running = false;
-    }
-  }
+  runtime_.timers.StopAll();
+  for (Control& c : runtime_.model->controls()) c.timer_running = false;
   RunShutdown();
 }

@@ -61,7 +61,14 @@ class Application {
   bool Slide(ControlId slider, int32_t position);
   bool Pick(ControlId picker, Colour colour);
   void Focus(ControlId control, bool got);
+  // The front end woke for this timer: every tick due by now runs.
   void TimerTick(ControlId timer);
+  // Runs the ticks due by now without a wake, so that the board is as every tick would
+  // have left it (the headless driver before it reports anything).
+  void CatchUpTimers();
+  // The timers wake at every tick, as their periods alone would (for comparison).
+  void WakeAtEveryTick(bool on) { runtime_.timers.WakeAtEveryTick(on); }
+  int64_t timer_wakes() const { return runtime_.timers.wakes(); }
   // The user closed the window: timers stop, the window is gone, shutdown runs.
   void WindowClosed();
 

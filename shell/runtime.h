@@ -5,6 +5,7 @@
 
 #include "platform/front_end.h"
 #include "services/control_model.h"
+#include "shell/timer_service.h"
 
 struct Runtime {
   std::unique_ptr<ControlModel> model;  // null until the window is loaded / after it is gone
@@ -14,6 +15,7 @@ struct Runtime {
   ControlId source_control = 0;
   bool message_loop_started = false;
   bool shut_down = false;
+  TimerService timers;
 };
 
 // The running program's state; there is exactly one while an Application lives.

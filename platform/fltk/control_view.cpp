@@ -49,7 +49,9 @@ void ControlView::Refresh(Aspect aspect) {
 }
 
 void ControlView::RefreshAll() {
-  for (Aspect aspect : {Aspect::Geometry, Aspect::Caption, Aspect::TextColour, Aspect::Font,
+  // The font comes before the caption: a caption measured in FLTK's default face would
+  // open that face for nothing.
+  for (Aspect aspect : {Aspect::Geometry, Aspect::Font, Aspect::Caption, Aspect::TextColour,
                         Aspect::Selection, Aspect::Position, Aspect::PickedColour, Aspect::Checked,
                         Aspect::Disabled, Aspect::Visible}) {
     Refresh(aspect);
@@ -59,8 +61,8 @@ void ControlView::RefreshAll() {
 void ControlView::Invalidate() {
   Fl_Widget& w = widget();
   const Fl_Window* window = w.window();
-  // The state boxes beyond the right edge change a hundred times a second with the
-  // clock; drawing them would cost time and show nothing.
+  // The state boxes beyond the right edge change with every second of the clock;
+  // drawing them would cost time and show nothing.
   if (window != nullptr && (w.x() >= window->w() || w.y() >= window->h()))
     return;
   w.redraw();

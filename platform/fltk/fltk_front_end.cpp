@@ -6,6 +6,7 @@
 #include <FL/Fl_Group.H>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/fltk/main_window.h"
 #include "platform/fltk/views.h"
@@ -115,7 +116,7 @@ void FltkFrontEnd::StartTimer(ControlId timer, int32_t period_ms) {
     Fl::remove_timeout(Tick, &slot);
   slot.owner = this;
   slot.id = timer;
-  slot.period_s = std::max(period_ms, kMinimumTimerPeriod) / 1000.0;
+  slot.period_s = std::max(period_ms, 1) / 1000.0;
   slot.running = true;
   Fl::add_timeout(slot.period_s, Tick, &slot);
 }
@@ -188,29 +189,46 @@ void FltkFrontEnd::FillBackground() {
   const char* name = model_->window().background_picture;
   if (name == nullptr)
     return;
-  const auto picture = DecodeJpeg(EmbeddedPicture(name));
-  if (!picture)
+  JpegRows rows(EmbeddedPicture(name));
+  if (!rows.ok())
     return;  // the face colour shows instead
-  // Stretched once to the client area with a box filter, so that drawing is a copy.
+  // Stretched once to the client area with a box filter, so that drawing is a copy. The
+  // picture is decoded row by row as the filter needs it: it never exists whole.
   const int w = kClientWidth, h = kClientHeight;
-  const int sw = picture->width, sh = picture->height;
+  const int sw = rows.width(), sh = rows.height();
+  std::vector<uint8_t> row(static_cast<size_t>(sw) * 3);
+  std::vector<unsigned> sum(static_cast<size_t>(w) * 3);
+  int decoded = 0;  // rows of the picture read so far; `row` holds the last of them
+  bool whole = true;
   background_.Fill(w, h, [&](int y, uint8_t* out) {
     const int y0 = y * sh / h, y1 = std::max(y0 + 1, (y + 1) * sh / h);
-    for (int x = 0; x < w; ++x, out += 3) {
-      const int x0 = x * sw / w, x1 = std::max(x0 + 1, (x + 1) * sw / w);
-      unsigned sum[3] = {0, 0, 0};
-      for (int yy = y0; yy < y1; ++yy) {
-        const uint8_t* p = &picture->rgb[(static_cast<size_t>(yy) * sw + x0) * 3];
+    std::fill(sum.begin(), sum.end(), 0u);
+    for (int yy = y0; yy < y1; ++yy) {
+      // A picture row is read once; a taller window uses the last one again.
+      while (decoded <= yy && whole) {
+        whole = rows.Next(row.data());
+        ++decoded;
+      }
+      for (int x = 0; x < w; ++x) {
+        const int x0 = x * sw / w, x1 = std::max(x0 + 1, (x + 1) * sw / w);
+        const uint8_t* p = &row[static_cast<size_t>(x0) * 3];
+        unsigned* s = &sum[static_cast<size_t>(x) * 3];
         for (int xx = x0; xx < x1; ++xx, p += 3) {
-          sum[0] += p[0];
-          sum[1] += p[1];
-          sum[2] += p[2];
+          s[0] += p[0];
+          s[1] += p[1];
+          s[2] += p[2];
         }
       }
+    }
+    for (int x = 0; x < w; ++x, out += 3) {
+      const int x0 = x * sw / w, x1 = std::max(x0 + 1, (x + 1) * sw / w);
       const unsigned count = static_cast<unsigned>((y1 - y0) * (x1 - x0));
-      for (int i = 0; i < 3; ++i) out[i] = static_cast<uint8_t>(sum[i] / count);
+      for (int i = 0; i < 3; ++i)
+        out[i] = static_cast<uint8_t>(sum[static_cast<size_t>(x) * 3 + i] / count);
     }
   });
+  if (!whole)
+    background_.Clear();  // a picture cut short is no picture: the face colour shows
 }
 
 void FltkFrontEnd::DrawBackground(int x, int y, int w, int h) {

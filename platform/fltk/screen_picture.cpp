@@ -18,8 +18,13 @@ constexpr int kStripRows = 16;
 }  // namespace
 
 ScreenPicture::~ScreenPicture() {
+  Clear();
+}
+
+void ScreenPicture::Clear() {
   if (pixmap_ != 0)
     fl_delete_offscreen(pixmap_);
+  pixmap_ = 0;
 }
 
 void ScreenPicture::Fill(int width, int height, const RowSource& rows) {

@@ -23,6 +23,8 @@ class ScreenPicture {
   // Makes the pixmap from rows handed over a few at a time, so that FLTK's conversion
   // buffer stays small. Only while a window draws (FLTK needs a drawable to match).
   void Fill(int width, int height, const RowSource& rows);
+  // Gives the pixmap back; filled() is false afterwards.
+  void Clear();
   // Copies the part (sx, sy, w, h) of the picture to (x, y) within the current clip.
   void Draw(int x, int y, int w, int h, int sx, int sy) const;
 

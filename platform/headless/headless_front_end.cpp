@@ -93,6 +93,8 @@ void HeadlessFrontEnd::Advance(int64_t milliseconds) {
       application_->TimerTick(due);
   }
   now_ms_ = target;
+  if (application_ != nullptr && catch_up_after_advance)
+    application_->CatchUpTimers();
 }
 
 int32_t HeadlessFrontEnd::MessageBox(const Text& text, const Text& caption, uint32_t flags) {

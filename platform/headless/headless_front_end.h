@@ -22,10 +22,13 @@ class HeadlessFrontEnd : public FrontEnd {
 
   void Attach(Application& application) { application_ = &application; }
 
-  // Lets virtual time pass: every running timer ticks at each period that falls due,
-  // in time order, ties in catalogue order.
+  // Lets virtual time pass: the program wakes at each time its timers asked for, in time
+  // order, ties in catalogue order; at the end every tick due by then has run.
   void Advance(int64_t milliseconds);
   int64_t now_ms() const { return now_ms_; }
+  // Off: Advance leaves the ticks that changed nothing on screen for later, as a window
+  // that is only looked at does.
+  bool catch_up_after_advance = true;
 
   // What LaunchProgram answers (a headless run starts nothing).
   bool launch_result = true;
@@ -41,6 +44,7 @@ class HeadlessFrontEnd : public FrontEnd {
   void Changed(ControlId control, Aspect aspect) override;
   void StartTimer(ControlId timer, int32_t period_ms) override;
   void StopTimer(ControlId timer) override;
+  int64_t NowMs() const override { return now_ms_; }
   int32_t MessageBox(const Text& text, const Text& caption, uint32_t flags) override;
   bool LaunchProgram(const Text& command_line, int32_t show_window, bool wait) override;
   void ShowFatalError(const Text& text) override;

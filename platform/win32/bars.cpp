@@ -11,7 +11,7 @@
 HWND CreateBarKind(const Control& c, HWND parent) {
   const OwnProperties& own = c.entry->own;
   const bool progress = c.kind == Kind::ProcessBar;
-  DWORD style = WS_CHILD | BorderStyle(own.border);
+  DWORD style = CreationStyle(c) | BorderStyle(own.border);
   if (!progress)
     style |= TBS_AUTOTICKS | (own.horizontal ? TBS_HORZ | TBS_BOTTOM : TBS_VERT | TBS_RIGHT);
   else if (!own.horizontal)

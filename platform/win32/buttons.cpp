@@ -43,7 +43,7 @@ LRESULT CALLBACK SuperButtonProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
 
 HWND CreateButtonKind(const Control& c, HWND parent, NativeControl& native) {
   const OwnProperties& own = c.entry->own;
-  DWORD style = WS_CHILD | BorderStyle(own.border);
+  DWORD style = CreationStyle(c) | BorderStyle(own.border);
   std::wstring caption = Wide(c.text);
   switch (c.kind) {
     case Kind::GroupBox:
@@ -67,18 +67,17 @@ HWND CreateButtonKind(const Control& c, HWND parent, NativeControl& native) {
       }
       break;
   }
-  HWND hwnd = CreateWindowExW(BorderExStyle(own.border), WC_BUTTONW, caption.c_str(), style,
+  const wchar_t* window_class = WC_BUTTONW;
+  if (c.kind == Kind::GroupBox && (window_class = GroupBoxClass()) == nullptr)
+    return nullptr;
+  HWND hwnd = CreateWindowExW(BorderExStyle(own.border), window_class, caption.c_str(), style,
                               c.rect.left, c.rect.top, c.rect.width, c.rect.height, parent, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
+                              GetModuleHandleW(nullptr), &native);
   if (hwnd == nullptr)
     return nullptr;
   if (c.kind == Kind::GroupBox || c.kind == Kind::RadioBox) {
     // Visual styles would ignore the catalogue's caption colours.
     SetWindowTheme(hwnd, L"", L"");
-  }
-  if (c.kind == Kind::GroupBox) {
-    ForwardNoticesToTopLevel(hwnd);
-    PaintGroupBoxItself(hwnd, native);
   }
   if (c.kind == Kind::RadioBox && c.checked)
     SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);

@@ -14,6 +14,20 @@
 
 namespace {
 
+// The system colour dialog. Its library pulls in the shell and the printing stack
+// (and under Wine, the printing and security libraries of the host), so it is loaded
+// only when a host first asks for the dialog. False when it cannot be had.
+bool ChooseSystemColour(CHOOSECOLORW& dialog) {
+  using ChooseColourFunction = BOOL(WINAPI*)(CHOOSECOLORW*);
+  static ChooseColourFunction choose = [] {
+    HMODULE library = LoadLibraryW(L"comdlg32.dll");
+    return library == nullptr ? nullptr
+                              : reinterpret_cast<ChooseColourFunction>(reinterpret_cast<void*>(
+                                    GetProcAddress(library, "ChooseColorW")));
+  }();
+  return choose != nullptr && choose(&dialog) != FALSE;
+}
+
 struct Cell {
   const char* name;  // UTF-8
   Colour colour;
@@ -122,7 +136,7 @@ void ClosePalette(HWND hwnd, Palette& palette, int item) {
     dialog.rgbResult = current & 0x00FFFFFFu;
     dialog.lpCustColors = custom;
     dialog.Flags = CC_RGBINIT | CC_ANYCOLOR;
-    if (ChooseColorW(&dialog))
+    if (ChooseSystemColour(dialog))
       picked(static_cast<Colour>(dialog.rgbResult & 0x00FFFFFFu));
   }
 }

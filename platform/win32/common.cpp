@@ -10,6 +10,11 @@
 #include "platform/win32/wide.h"
 #include "shell/catalogue.h"
 
+DWORD CreationStyle(const Control& c) {
+  return WS_CHILD | WS_CLIPSIBLINGS | (c.disabled ? WS_DISABLED : 0) |
+         (c.tab_stop ? WS_TABSTOP : 0);
+}
+
 DWORD BorderStyle(int32_t border) {
   return border == border::kSingleLine ? WS_BORDER : 0;
 }
@@ -58,10 +63,7 @@ HFONT FontOf(const NativeControl& native) {
   return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-namespace {
-
-LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
-                              UINT_PTR /*id*/, DWORD_PTR /*data*/) {
+bool ForwardedByGroupBox(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
   switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -72,7 +74,8 @@ LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
-      return SendMessageW(GetAncestor(hwnd, GA_ROOT), message, wparam, lparam);
+      result = SendMessageW(GetAncestor(hwnd, GA_ROOT), message, wparam, lparam);
+      return true;
     case WM_ERASEBKGND: {
       // The box only draws its frame and title; inside it the window's background
       // shows, as it does around a transparent label.
@@ -86,15 +89,10 @@ LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
       SetViewportOrgEx(dc, -under.left, -under.top, &origin);
       SendMessageW(top, kPaintBackgroundMessage, wparam, reinterpret_cast<LPARAM>(&under));
       SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
-      return 1;
+      result = 1;
+      return true;
     }
     default:
-      return DefSubclassProc(hwnd, message, wparam, lparam);
+      return false;
   }
-}
-
-}  // namespace
-
-void ForwardNoticesToTopLevel(HWND group_box) {
-  SetWindowSubclass(group_box, GroupBoxProc, 1, 0);
 }

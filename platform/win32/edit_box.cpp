@@ -19,12 +19,39 @@ bool Dropped(const NativeControl& native, WPARAM character) {
   return !(character == L'-' || (character >= L'0' && character <= L'9'));
 }
 
-LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR /*id*/,
-                          DWORD_PTR data) {
-  const auto* native = reinterpret_cast<const NativeControl*>(data);
-  if (message == WM_CHAR && Dropped(*native, wparam))
-    return 0;
-  return DefSubclassProc(hwnd, message, wparam, lparam);
+// The boxes are made from a class of our own built on the platform's EDIT (a
+// superclass) rather than subclassed one by one: a subclass looks its data up as a
+// window property on every message, which under Wine is a round trip to the server.
+constexpr wchar_t kEditClass[] = L"ScoreboardEdit";
+WNDPROC platform_edit = nullptr;
+
+LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  } else if (message == WM_CHAR) {
+    const auto* native =
+        reinterpret_cast<const NativeControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (native != nullptr && Dropped(*native, wparam))
+      return 0;
+  }
+  return CallWindowProcW(platform_edit, hwnd, message, wparam, lparam);
+}
+
+bool RegisterEditClass() {
+  static const bool registered = [] {
+    WNDCLASSEXW edit{};
+    edit.cbSize = sizeof edit;
+    if (GetClassInfoExW(nullptr, WC_EDITW, &edit) == FALSE)
+      return false;
+    platform_edit = edit.lpfnWndProc;
+    edit.lpfnWndProc = EditProc;
+    edit.hInstance = GetModuleHandleW(nullptr);
+    edit.lpszClassName = kEditClass;
+    edit.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
+    return RegisterClassExW(&edit) != 0;
+  }();
+  return registered;
 }
 
 DWORD AlignStyle(Align align) {
@@ -42,7 +69,7 @@ DWORD AlignStyle(Align align) {
 
 HWND CreateEditBox(const Control& c, HWND parent, NativeControl& native) {
   const OwnProperties& own = c.entry->own;
-  DWORD style = WS_CHILD | AlignStyle(own.align) | BorderStyle(own.border);
+  DWORD style = CreationStyle(c) | AlignStyle(own.align) | BorderStyle(own.border);
   if (own.multiline) {
     // Enter starts a new line in a multi-line box the user may type in.
     style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
@@ -51,12 +78,12 @@ HWND CreateEditBox(const Control& c, HWND parent, NativeControl& native) {
   }
   if (own.input == InputMode::ReadOnly)
     style |= ES_READONLY;
-  HWND hwnd = CreateWindowExW(BorderExStyle(own.border), WC_EDITW, Wide(c.text).c_str(), style,
+  if (!RegisterEditClass())
+    return nullptr;
+  HWND hwnd = CreateWindowExW(BorderExStyle(own.border), kEditClass, Wide(c.text).c_str(), style,
                               c.rect.left, c.rect.top, c.rect.width, c.rect.height, parent, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
-  if (hwnd != nullptr) {
+                              GetModuleHandleW(nullptr), &native);
+  if (hwnd != nullptr)
     SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);  // as long as memory allows
-    SetWindowSubclass(hwnd, EditProc, 1, reinterpret_cast<DWORD_PTR>(&native));
-  }
   return hwnd;
 }

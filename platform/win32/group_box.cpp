@@ -60,27 +60,56 @@ void Paint(HWND hwnd, const NativeControl& native) {
   EndPaint(hwnd, &paint);
 }
 
-LRESULT CALLBACK GroupBoxPaintProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
-                                   UINT_PTR /*id*/, DWORD_PTR data) {
-  const auto* native = reinterpret_cast<const NativeControl*>(data);
+// One class of our own built on BUTTON (a superclass) rather than two subclasses per
+// box: a subclass looks its data up as a window property on every message, which
+// under Wine is a round trip to the server.
+constexpr wchar_t kGroupBoxClass[] = L"ScoreboardGroupBox";
+WNDPROC platform_button = nullptr;
+
+LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  const auto* native =
+      reinterpret_cast<const NativeControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   switch (message) {
     case WM_PAINT:
-      Paint(hwnd, *native);
-      return 0;
+      if (native != nullptr) {
+        Paint(hwnd, *native);
+        return 0;
+      }
+      break;
     case WM_ENABLE:
     case WM_SETTEXT: {
       // The platform draws the new state straight away, in its own colours: paint over.
-      const LRESULT result = DefSubclassProc(hwnd, message, wparam, lparam);
+      const LRESULT result = CallWindowProcW(platform_button, hwnd, message, wparam, lparam);
       InvalidateRect(hwnd, nullptr, TRUE);
       return result;
     }
     default:
-      return DefSubclassProc(hwnd, message, wparam, lparam);
+      break;
   }
+  LRESULT result = 0;
+  if (ForwardedByGroupBox(hwnd, message, wparam, lparam, result))
+    return result;
+  return CallWindowProcW(platform_button, hwnd, message, wparam, lparam);
 }
 
 }  // namespace
 
-void PaintGroupBoxItself(HWND group_box, const NativeControl& native) {
-  SetWindowSubclass(group_box, GroupBoxPaintProc, 2, reinterpret_cast<DWORD_PTR>(&native));
+const wchar_t* GroupBoxClass() {
+  static const bool registered = [] {
+    WNDCLASSEXW button{};
+    button.cbSize = sizeof button;
+    if (GetClassInfoExW(nullptr, WC_BUTTONW, &button) == FALSE)
+      return false;
+    platform_button = button.lpfnWndProc;
+    button.lpfnWndProc = GroupBoxProc;
+    button.hInstance = GetModuleHandleW(nullptr);
+    button.lpszClassName = kGroupBoxClass;
+    button.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
+    return RegisterClassExW(&button) != 0;
+  }();
+  return registered ? kGroupBoxClass : nullptr;
 }

@@ -122,12 +122,12 @@ HWND CreateLabelKind(const Control& c, HWND parent, NativeControl& native) {
   if (c.kind == Kind::TransLabel) {
     RegisterTransLabelClass();
     return CreateWindowExW(BorderExStyle(own.border), kTransLabelClass, Wide(c.text).c_str(),
-                           WS_CHILD | BorderStyle(own.border), c.rect.left, c.rect.top,
+                           CreationStyle(c) | BorderStyle(own.border), c.rect.left, c.rect.top,
                            c.rect.width, c.rect.height, parent, nullptr, GetModuleHandleW(nullptr),
                            &native);
   }
   return CreateWindowExW(BorderExStyle(own.border), WC_STATICW, Wide(c.text).c_str(),
-                         WS_CHILD | StaticAlign(own) | BorderStyle(own.border), c.rect.left,
+                         CreationStyle(c) | StaticAlign(own) | BorderStyle(own.border), c.rect.left,
                          c.rect.top, c.rect.width, c.rect.height, parent, nullptr,
                          GetModuleHandleW(nullptr), nullptr);
 }

@@ -17,7 +17,7 @@ constexpr int kDropDownRows = 10;
 HWND CreateListKind(const Control& c, HWND parent) {
   const OwnProperties& own = c.entry->own;
   const bool combo = c.kind == Kind::ComboBox;
-  DWORD style = WS_CHILD | WS_VSCROLL | BorderStyle(own.border);
+  DWORD style = CreationStyle(c) | WS_VSCROLL | BorderStyle(own.border);
   int height = c.rect.height;
   if (combo) {
     style |= CBS_DROPDOWNLIST | CBS_HASSTRINGS;

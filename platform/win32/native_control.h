@@ -46,10 +46,19 @@ bool DismissPalette();
 // Closes an open pop-up once the keyboard focus is no longer on its picker.
 void DismissPaletteIfFocusLeft(HWND focus);
 
-// A group box parents its members, so their notices reach it first: it hands them on.
-void ForwardNoticesToTopLevel(HWND group_box);
-// A group box's frame and caption, caption in the control's text colour on every theme.
-void PaintGroupBoxItself(HWND group_box, const NativeControl& native);
+// A group box parents its members, so their notices reach it first: it hands them on
+// (and lets the window's background show inside it). True when the message was taken.
+bool ForwardedByGroupBox(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+// The class group boxes are made from: the platform's BUTTON, painting its own frame and
+// caption (in the control's text colour on every theme) and handing its members'
+// notices on. Its creation data is the NativeControl. Empty when it cannot be had.
+const wchar_t* GroupBoxClass();
+
+// The styles every control is created with: a child that paints only itself (controls
+// overlap: group boxes lie under their neighbours), disabled and a tab stop as its
+// catalogue flags say. Set at creation, never after: a style changed later reaches
+// some controls too late (a disabled edit box kept drawing as enabled).
+DWORD CreationStyle(const Control& c);
 
 // Window styles of the catalogue's border styles.
 DWORD BorderStyle(int32_t border);

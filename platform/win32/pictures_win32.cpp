@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 #ifdef SCOREBOARD_HAVE_PICTURES
 #include "resources/pictures.h"
@@ -10,28 +11,32 @@
 
 namespace {
 
+std::map<std::string, std::unique_ptr<PictureDib>> decoded;
+
 #ifdef SCOREBOARD_HAVE_PICTURES
-std::unique_ptr<PictureDib> MakeDib(const Picture& picture) {
+// Decoded row by row straight into the bitmap's rows: the picture never exists twice.
+std::unique_ptr<PictureDib> MakeDib(std::span<const uint8_t> jpeg) {
+  JpegRows rows(jpeg);
+  if (!rows.ok())
+    return nullptr;
   auto dib = std::make_unique<PictureDib>();
-  dib->width = picture.width;
-  dib->height = picture.height;
+  dib->width = rows.width();
+  dib->height = rows.height();
   BITMAPINFOHEADER& header = dib->info.bmiHeader;
   header.biSize = sizeof header;
-  header.biWidth = picture.width;
-  header.biHeight = -picture.height;  // top-down rows, as the decoder gives them
+  header.biWidth = dib->width;
+  header.biHeight = -dib->height;  // top-down rows, as the decoder gives them
   header.biPlanes = 1;
   header.biBitCount = 24;
   header.biCompression = BI_RGB;
-  const size_t row_bytes = (static_cast<size_t>(picture.width) * 3 + 3) & ~size_t{3};
-  dib->bits.assign(row_bytes * static_cast<size_t>(picture.height), 0);
-  for (size_t y = 0; y < static_cast<size_t>(picture.height); ++y) {
-    const uint8_t* from = picture.rgb.data() + y * static_cast<size_t>(picture.width) * 3;
+  const size_t width = static_cast<size_t>(dib->width);
+  const size_t row_bytes = (width * 3 + 3) & ~size_t{3};
+  dib->bits.assign(row_bytes * static_cast<size_t>(dib->height), 0);
+  for (size_t y = 0; y < static_cast<size_t>(dib->height); ++y) {
     uint8_t* to = dib->bits.data() + y * row_bytes;
-    for (size_t x = 0; x < static_cast<size_t>(picture.width); ++x) {
-      to[x * 3 + 0] = from[x * 3 + 2];
-      to[x * 3 + 1] = from[x * 3 + 1];
-      to[x * 3 + 2] = from[x * 3 + 0];
-    }
+    if (!rows.Next(to))
+      return nullptr;
+    for (size_t x = 0; x < width; ++x) std::swap(to[x * 3 + 0], to[x * 3 + 2]);  // RGB to BGR
   }
   return dib;
 }
@@ -42,19 +47,13 @@ std::unique_ptr<PictureDib> MakeDib(const Picture& picture) {
 const PictureDib* FindPicture(const char* name) {
   if (name == nullptr)
     return nullptr;
-  static std::map<std::string, std::unique_ptr<PictureDib>> decoded;
   const std::string key(name);
   auto found = decoded.find(key);
   if (found != decoded.end())
     return found->second.get();
   std::unique_ptr<PictureDib> dib;
 #ifdef SCOREBOARD_HAVE_PICTURES
-  const auto picture = DecodeJpeg(EmbeddedPicture(key));
-  if (picture && picture->width > 0 && picture->height > 0 &&
-      picture->rgb.size() ==
-          static_cast<size_t>(picture->width) * static_cast<size_t>(picture->height) * 3) {
-    dib = MakeDib(*picture);
-  }
+  dib = MakeDib(EmbeddedPicture(key));
 #endif
   return decoded.emplace(key, std::move(dib)).first->second.get();
 }
@@ -76,4 +75,9 @@ void DrawPictureStretched(HDC dc, const RECT& area, const PictureDib& picture) {
   StretchDIBits(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, 0, 0,
                 picture.width, picture.height, picture.bits.data(), &picture.info, DIB_RGB_COLORS,
                 SRCCOPY);
+}
+
+void ForgetPicture(const char* name) {
+  if (name != nullptr)
+    decoded.erase(name);
 }

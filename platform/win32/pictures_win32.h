@@ -15,6 +15,10 @@ struct PictureDib {
 // nullptr when the build carries no pictures or the named one does not decode.
 const PictureDib* FindPicture(const char* name);
 
+// Frees a decoded picture that is drawn only through a copy of its own (the background
+// once stretched); a later FindPicture decodes it again.
+void ForgetPicture(const char* name);
+
 // At its own size, centred in `area` and clipped to it.
 void DrawPictureCentred(HDC dc, const RECT& area, const PictureDib& picture);
 // Stretched over the whole of `area`.

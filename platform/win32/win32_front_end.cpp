@@ -15,9 +15,9 @@
 
 namespace {
 
-// Whether the window already shows this text. The clock label is rewritten at every
-// tick of its timer but changes once a second: setting an unchanged caption would make
-// the platform redraw a hundred times a second for nothing.
+// Whether the window already shows this text. The clock label is rewritten with the
+// text it holds whenever its ticks are caught up before something the user does:
+// setting an unchanged caption would make the platform redraw it for nothing.
 bool ShowsText(HWND hwnd, const std::wstring& text) {
   const int length = GetWindowTextLengthW(hwnd);
   if (length != static_cast<int>(text.size()))
@@ -141,15 +141,6 @@ void Win32FrontEnd::CreateControls() {
     if (hwnd == nullptr)
       FatalRuntimeError(std::nullopt, Gb("载入启动窗口失败"));
     native.hwnd = hwnd;
-    const LONG_PTR window_style = GetWindowLongPtrW(hwnd, GWL_STYLE);
-    // Controls overlap (group boxes lie under their neighbours): each paints only itself.
-    LONG_PTR wanted = window_style | WS_CLIPSIBLINGS;
-    if (c.disabled)
-      wanted |= WS_DISABLED;
-    if (c.tab_stop)
-      wanted |= WS_TABSTOP;
-    if (wanted != window_style)
-      SetWindowLongPtrW(hwnd, GWL_STYLE, wanted);
     native.font = MakeFont(c.font);
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(native)), FALSE);
     by_window_[hwnd] = &native;
@@ -191,6 +182,9 @@ void Win32FrontEnd::MakeBackground() {
   SelectObject(memory, old);
   DeleteDC(memory);
   ReleaseDC(window_, screen);
+  // Only the stretched copy is drawn from now on.
+  ForgetPicture(model_->window().background_picture);
+  background_ = nullptr;
 }
 
 void Win32FrontEnd::PaintBackground(HDC dc, const RECT& area) {
