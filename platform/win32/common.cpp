@@ -10,6 +10,20 @@
 #include "platform/win32/wide.h"
 #include "shell/catalogue.h"
 
+bool RegisterSuperclass(const wchar_t* base, const wchar_t* name, WNDPROC proc,
+                        WNDPROC& base_proc) {
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof window_class;
+  if (GetClassInfoExW(nullptr, base, &window_class) == FALSE)
+    return false;
+  base_proc = window_class.lpfnWndProc;
+  window_class.lpfnWndProc = proc;
+  window_class.hInstance = GetModuleHandleW(nullptr);
+  window_class.lpszClassName = name;
+  window_class.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
+  return RegisterClassExW(&window_class) != 0;
+}
+
 DWORD CreationStyle(const Control& c) {
   return WS_CHILD | WS_CLIPSIBLINGS | (c.disabled ? WS_DISABLED : 0) |
          (c.tab_stop ? WS_TABSTOP : 0);

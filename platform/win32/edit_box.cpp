@@ -39,18 +39,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
 }
 
 bool RegisterEditClass() {
-  static const bool registered = [] {
-    WNDCLASSEXW edit{};
-    edit.cbSize = sizeof edit;
-    if (GetClassInfoExW(nullptr, WC_EDITW, &edit) == FALSE)
-      return false;
-    platform_edit = edit.lpfnWndProc;
-    edit.lpfnWndProc = EditProc;
-    edit.hInstance = GetModuleHandleW(nullptr);
-    edit.lpszClassName = kEditClass;
-    edit.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
-    return RegisterClassExW(&edit) != 0;
-  }();
+  static const bool registered = RegisterSuperclass(WC_EDITW, kEditClass, EditProc, platform_edit);
   return registered;
 }
 

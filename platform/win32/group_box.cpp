@@ -99,17 +99,7 @@ LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
 }  // namespace
 
 const wchar_t* GroupBoxClass() {
-  static const bool registered = [] {
-    WNDCLASSEXW button{};
-    button.cbSize = sizeof button;
-    if (GetClassInfoExW(nullptr, WC_BUTTONW, &button) == FALSE)
-      return false;
-    platform_button = button.lpfnWndProc;
-    button.lpfnWndProc = GroupBoxProc;
-    button.hInstance = GetModuleHandleW(nullptr);
-    button.lpszClassName = kGroupBoxClass;
-    button.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
-    return RegisterClassExW(&button) != 0;
-  }();
+  static const bool registered =
+      RegisterSuperclass(WC_BUTTONW, kGroupBoxClass, GroupBoxProc, platform_button);
   return registered ? kGroupBoxClass : nullptr;
 }

@@ -54,6 +54,11 @@ bool ForwardedByGroupBox(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, 
 // notices on. Its creation data is the NativeControl. Empty when it cannot be had.
 const wchar_t* GroupBoxClass();
 
+// Registers `name`, a class of this program's own made from the platform's class `base`
+// with `proc` as its window procedure (superclassing: one class, not one subclass for
+// every window). `base_proc` receives the platform's procedure for `proc` to call on.
+bool RegisterSuperclass(const wchar_t* base, const wchar_t* name, WNDPROC proc, WNDPROC& base_proc);
+
 // The styles every control is created with: a child that paints only itself (controls
 // overlap: group boxes lie under their neighbours), disabled and a tab stop as its
 // catalogue flags say. Set at creation, never after: a style changed later reaches
