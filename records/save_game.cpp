@@ -63,11 +63,14 @@ std::string ComposeRecord() {
 }
 
 void ReportFull() {
-  ShowMessageBox(Gb("保存数据已满，文件夹内不得有超过50个游戏数据"), 262144);
+  ShowMessageBox(Gb("保存数据已满，文件夹内不得有超过50个游戏数据"), message_flags::kTopMost);
 }
 
+// Top-most like the full-folder box: the board stays above every other window, so a box
+// that is not would open behind it, with the board already disabled by the box.
 void ReportFailure(int slot) {
-  ShowMessageBox(ConcatTexts({Gb("保存游戏数据失败："), SlotFileName(slot)}));
+  ShowMessageBox(ConcatTexts({Gb("保存游戏数据失败："), SlotFileName(slot)}),
+                 message_flags::kTopMost);
 }
 
 }  // namespace
