@@ -73,11 +73,13 @@ echo "fresh-machine-test: clone of $(git -C "$root_dir" rev-parse --short HEAD) 
 # process namespaces, so that its mounts and every process it leaves go away with it.
 in_root() {
   local root=${ROOT:-$root}
-  unshare --mount --pid --fork --mount-proc="$root/proc" -- \
+  unshare --mount --pid --fork -- \
     bash -c 'root=$1; shift
       # The root is a mount point of its own, as / is on a real machine: the fault tests
-      # make their mounts private, which the kernel refuses below a plain folder.
+      # make their mounts private, which the kernel refuses below a plain folder. It is
+      # bound first, so that it covers none of the mounts below.
       mount --bind "$root" "$root"
+      mount -t proc proc "$root/proc"
       mount --rbind /dev "$root/dev"
       mount -t sysfs sysfs "$root/sys"
       mount -t tmpfs tmpfs "$root/tmp"
