@@ -55,15 +55,19 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-wqy-microhei)
 include(CPack)
 
 # The installed tree validates, and the installed and the copied program each save where
-# a host expects. Installed once into a prefix of the build folder, then made read-only.
+# a host expects. Installed once into a prefix, then made read-only. The prefix is not in
+# the build folder: run as root, the test starts the program as nobody, who may not pass
+# through the folders above a build (a checkout under /root, say). One prefix per build
+# folder, so that two builds never share one.
 if(SCOREBOARD_TESTS)
-  set(prefix ${CMAKE_BINARY_DIR}/packaging-test/prefix)
+  string(MD5 build_tag "${CMAKE_BINARY_DIR}")
+  set(prefix /tmp/scoreboard-packaging-test-${build_tag}/prefix)
   add_test(NAME packaging.install
            COMMAND ${packaging_dir}/tests/install-read-only.sh ${CMAKE_BINARY_DIR} ${prefix})
   set_tests_properties(packaging.install PROPERTIES FIXTURES_SETUP installed_tree)
   # A read-only tree left behind would stop a plain `rm -rf build`.
   add_test(NAME packaging.remove_install
-           COMMAND sh -c "[ ! -e \"$1\" ] || chmod -R u+w \"$1\"; rm -rf \"$1\"" sh ${prefix})
+           COMMAND sh -c "[ ! -e \"$1\" ] || chmod -R u+w \"$1\"; rm -rf \"\$(dirname \"$1\")\"" sh ${prefix})
   set_tests_properties(packaging.remove_install PROPERTIES FIXTURES_CLEANUP installed_tree)
   add_test(NAME packaging.desktop_entry_validates
            COMMAND desktop-file-validate ${prefix}/share/applications/${SCOREBOARD_APP_ID}.desktop)

@@ -14,10 +14,11 @@ window=(cmake g++ make pkg-config libfltk1.3-dev libjpeg62-turbo-dev libfontconf
 # clang++ build, valgrind, an X server with the tools that drive the real window, and
 # the validators of the desktop entry and the AppStream metainfo; dpkg-dev and file for
 # the .deb that `cpack -G DEB` makes (its library dependencies come from dpkg-shlibdeps);
-# locales for the Chinese locale the window tests also run under.
+# locales for the Chinese locale the window tests also run under; mount for the fault
+# test that hides the converter modules in a private mount namespace.
 tests=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
        valgrind xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream
-       dpkg-dev file locales)
+       dpkg-dev file locales mount)
 
 case "${1:-}" in
   window) want=("${window[@]}") ;;
