@@ -147,6 +147,24 @@ ReadResult ReadWholeFile(const NativePath& path, std::string& content) {
   }
 }
 
+namespace {
+
+// Writes all of `content`, in pieces WriteFile can take; false on the first failure.
+bool WriteAll(HANDLE file, std::string_view content) {
+  std::size_t done = 0;
+  while (done < content.size()) {
+    const std::size_t left = content.size() - done;
+    const DWORD ask = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
+    DWORD put = 0;
+    if (!WriteFile(file, content.data() + done, ask, &put, nullptr) || put == 0)
+      return false;
+    done += put;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool WriteWholeFile(const NativePath& path, std::string_view content) {
   // OPEN_ALWAYS and SetEndOfFile rather than CREATE_ALWAYS, which refuses a file that
   // is hidden or marked as a system file.
@@ -155,17 +173,7 @@ bool WriteWholeFile(const NativePath& path, std::string_view content) {
   if (!file.valid()) {
     return false;
   }
-  std::size_t done = 0;
-  while (done < content.size()) {
-    const std::size_t left = content.size() - done;
-    const DWORD ask = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
-    DWORD put = 0;
-    if (!WriteFile(file.get(), content.data() + done, ask, &put, nullptr) || put == 0) {
-      return false;
-    }
-    done += put;
-  }
-  return SetEndOfFile(file.get()) != 0;
+  return WriteAll(file.get(), content) && SetEndOfFile(file.get()) != 0;
 }
 
 namespace {
@@ -266,16 +274,7 @@ bool DraftFile::ok() const {
 bool DraftFile::WriteAndFlush(std::string_view content) {
   if (!ok())
     return false;
-  std::size_t done = 0;
-  while (done < content.size()) {
-    const std::size_t left = content.size() - done;
-    const DWORD ask = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
-    DWORD put = 0;
-    if (!WriteFile(state_->file.get(), content.data() + done, ask, &put, nullptr) || put == 0)
-      return false;
-    done += put;
-  }
-  return FlushFileBuffers(state_->file.get()) != 0;
+  return WriteAll(state_->file.get(), content) && FlushFileBuffers(state_->file.get()) != 0;
 }
 
 DraftFile::Placed DraftFile::PlaceAs(const NativePath& name) {
