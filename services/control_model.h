@@ -10,9 +10,9 @@
 #include <variant>
 #include <vector>
 
+#include "services/control_spec.h"
 #include "services/ids.h"
 #include "services/text.h"
-#include "shell/catalogue.h"
 
 // A property value as handlers pass it: integer (also choice and logical), colour,
 // number or text.

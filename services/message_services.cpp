@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "shell/runtime.h"
+#include "services/control_host.h"
 
 namespace {
 
@@ -26,9 +26,7 @@ int32_t ShowMessageBox(const MessageValue& message, std::optional<int32_t> flags
   if ((style & message_flags::kSystemModal) == 0)
     style |= message_flags::kTaskModal;
   const Text shown_caption = caption ? *caption : Gb("信息：");
-  FrontEnd* front_end = TheRuntime().front_end;
-  const int32_t answer =
-      front_end ? front_end->MessageBox(MessageText(message), shown_caption, style) : 1;
+  const int32_t answer = TheControlHost().MessageBox(MessageText(message), shown_caption, style);
   // IDOK..IDNO become 0..6; anything else counts as OK.
   return answer >= 1 && answer <= 7 ? answer - 1 : 0;
 }
@@ -43,8 +41,6 @@ bool RunProgram(const Text& command_line, std::optional<bool> wait,
                 std::optional<int32_t> show_style) {
   if (command_line.empty())
     return false;
-  FrontEnd* front_end = TheRuntime().front_end;
-  if (front_end == nullptr)
-    return false;
-  return front_end->LaunchProgram(command_line, ShowWindowValue(show_style), wait.value_or(false));
+  return TheControlHost().LaunchProgram(command_line, ShowWindowValue(show_style),
+                                        wait.value_or(false));
 }

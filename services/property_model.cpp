@@ -2,30 +2,28 @@
 
 #include <algorithm>
 
+#include "services/control_host.h"
 #include "services/convert.h"
-#include "shell/dispatcher.h"
-#include "shell/fatal_error.h"
-#include "shell/runtime.h"
+#include "services/fatal_error.h"
 
 namespace {
 
 enum class Type : uint8_t { Integer, Logical, Colour, Number, Text };
 
 Control& Resolve(WindowId window, ControlId id) {
-  Runtime& runtime = TheRuntime();
+  ControlModel* model = TheControlHost().LoadedModel();
   if (window != kMainWindow)
     FatalRuntimeError(std::nullopt, Gb("未载入欲访问窗口组件所在的窗口"));
-  if (runtime.model == nullptr)
+  if (model == nullptr)
     FatalRuntimeError(std::nullopt, Gb("指定窗口尚未载入"));
-  Control* control = runtime.model->Find(id);
+  Control* control = model->Find(id);
   if (control == nullptr)
     FatalRuntimeError(std::nullopt, Gb("未找到欲访问的窗口组件"));
   return *control;
 }
 
 void Notify(const Control& control, Aspect aspect) {
-  if (FrontEnd* front_end = TheRuntime().front_end)
-    front_end->Changed(control.id, aspect);
+  TheControlHost().Changed(control, aspect);
 }
 
 int32_t AsInteger(const PropertyValue& value) {
@@ -79,7 +77,7 @@ int32_t FontSize(const Font& font) {
 void WriteContent(Control& box, Text text) {
   box.text = std::move(text);
   Notify(box, Aspect::Caption);  // the front end sets its text with change notices muted
-  RaiseEvent(kMainWindow, box.id, event::kContentChanged);
+  TheControlHost().ContentWritten(box);
 }
 
 void WriteFontSize(Control& box, int32_t size) {
@@ -104,11 +102,8 @@ void WriteInterval(Control& timer, int32_t interval) {
   if (interval == timer.interval)
     return;  // a running timer keeps its phase
   timer.interval = interval;
-  Runtime& runtime = TheRuntime();
-  runtime.timers.Stop(timer.id);
   timer.timer_running = interval > 0;
-  if (timer.timer_running && runtime.front_end != nullptr)
-    runtime.timers.Start(timer, interval);
+  TheControlHost().IntervalWritten(timer);
 }
 
 }  // namespace
@@ -165,7 +160,7 @@ PropertyValue ReadProperty(WindowId window, ControlId id, int32_t index, int32_t
     case prop::kTag:
       return c.tag;
     case prop::kVisible:
-      return int32_t{TheRuntime().model->IsShown(c) ? 1 : 0};
+      return int32_t{TheControlHost().LoadedModel()->IsShown(c) ? 1 : 0};
     case prop::kDisabled:
       return int32_t{c.disabled ? 1 : 0};
     case prop::kMousePointer:

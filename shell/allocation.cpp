@@ -5,7 +5,8 @@
 #include <new>
 #include <string>
 
-#include "shell/fatal_error.h"
+#include "services/fatal_error.h"
+#include "shell/shutdown.h"
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)

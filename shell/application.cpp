@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include "services/fatal_error.h"
 #include "services/file_services.h"
 #include "services/property_model.h"
 #include "shell/catalogue.h"
 #include "shell/dispatcher.h"
-#include "shell/fatal_error.h"
+#include "shell/shutdown.h"
 
 int32_t ReportedKeyCode(int32_t virtual_key) {
   if (virtual_key >= vk::kNumpad0 && virtual_key <= vk::kNumpad9)
@@ -23,10 +24,12 @@ int32_t ReportedKeyCode(int32_t virtual_key) {
 Application::Application(FrontEnd& front_end) {
   runtime_.front_end = &front_end;
   InstallRuntime(&runtime_);
+  InstallFatalErrorReporter(&ShowFatalErrorAndShutDown);
 }
 
 Application::~Application() {
   RunShutdown();
+  InstallFatalErrorReporter(nullptr);
   InstallRuntime(nullptr);
 }
 

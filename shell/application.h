@@ -5,8 +5,8 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/front_end.h"
 #include "services/platform_paths.h"
+#include "shell/front_end.h"
 #include "shell/runtime.h"
 
 // Modifier state of a key-down event.

@@ -1,6 +1,6 @@
 #include "shell/dispatcher.h"
 
-#include "shell/fatal_error.h"
+#include "services/fatal_error.h"
 #include "shell/runtime.h"
 
 namespace {

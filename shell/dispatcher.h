@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "services/event.h"
 #include "services/ids.h"
-#include "shell/handler.h"
 
 // Raises (control, event index) with its arguments. Answers the handler's value when
 // it returned one; nothing when events are suspended, the event is unbound, or the

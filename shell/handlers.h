@@ -1,6 +1,6 @@
 #pragma once
 // Every handler the catalogue binds, named after its control and event.
-#include "shell/handler.h"
+#include "services/event.h"
 
 #define SCOREBOARD_HANDLER(name) HandlerResult name(const EventArgs& args)
 

@@ -1,6 +1,7 @@
 #include "shell/runtime.h"
 
-#include "shell/fatal_error.h"
+#include "services/fatal_error.h"
+#include "shell/dispatcher.h"
 
 namespace {
 Runtime* g_runtime = nullptr;
@@ -18,4 +19,28 @@ bool HasRuntime() {
 
 void InstallRuntime(Runtime* runtime) {
   g_runtime = runtime;
+  InstallControlHost(runtime);
+}
+
+void Runtime::Changed(const Control& control, Aspect aspect) {
+  if (front_end != nullptr)
+    front_end->Changed(control.id, aspect);
+}
+
+void Runtime::ContentWritten(const Control& box) {
+  RaiseEvent(kMainWindow, box.id, event::kContentChanged);
+}
+
+void Runtime::IntervalWritten(const Control& timer) {
+  timers.Stop(timer.id);
+  if (timer.timer_running && front_end != nullptr)
+    timers.Start(timer, timer.interval);
+}
+
+int32_t Runtime::MessageBox(const Text& text, const Text& caption, uint32_t flags) {
+  return front_end != nullptr ? front_end->MessageBox(text, caption, flags) : 1;
+}
+
+bool Runtime::LaunchProgram(const Text& command_line, int32_t show_window, bool wait) {
+  return front_end != nullptr && front_end->LaunchProgram(command_line, show_window, wait);
 }

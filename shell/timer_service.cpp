@@ -4,8 +4,8 @@
 #include <limits>
 
 #include "services/control_model.h"
+#include "services/event.h"
 #include "shell/dispatcher.h"
-#include "shell/handler.h"
 #include "shell/runtime.h"
 #include "shell/timer_wakes.h"
 

@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "platform/front_end.h"
 #include "services/control_model.h"
+#include "shell/front_end.h"
 
 class Application;
 class FltkFrontEnd;

@@ -9,7 +9,7 @@
 #include "platform/fltk/control_view.h"
 #include "platform/fltk/screen_picture.h"
 #include "platform/fltk/test_dump.h"
-#include "platform/front_end.h"
+#include "shell/front_end.h"
 
 class Application;
 class MainWindow;

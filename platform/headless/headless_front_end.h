@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/front_end.h"
 #include "services/convert.h"
+#include "shell/front_end.h"
 
 class Application;
 

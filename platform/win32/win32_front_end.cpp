@@ -9,9 +9,10 @@
 
 #include "platform/win32/pictures_win32.h"
 #include "platform/win32/wide.h"
+#include "services/fatal_error.h"
 #include "shell/application.h"
-#include "shell/fatal_error.h"
 #include "shell/keyboard.h"
+#include "shell/shutdown.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/front_end.h"
 #include "platform/win32/native_control.h"
+#include "shell/front_end.h"
 
 class Application;
 struct PictureDib;

@@ -3,9 +3,9 @@
 // follow their interval, and out-of-range values are clamped rather than refused.
 #include <algorithm>
 
+#include "services/fatal_error.h"
 #include "services/message_services.h"
 #include "shell/dispatcher.h"
-#include "shell/fatal_error.h"
 #include "support/board_fixture.h"
 
 namespace {

@@ -1,21 +1,9 @@
-#include "shell/fatal_error.h"
+#include "shell/shutdown.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "shell/runtime.h"
-
-Text FatalErrorText(std::optional<int32_t> code, const std::optional<Text>& message) {
-  Text text = Gb("运行时出错!") + "\r\n\r\n";
-  if (code)
-    text += Gb("错误代码：") + std::to_string(*code) + "\r\n\r\n";
-  if (message)
-    text += Gb("错误信息：") + *message + "\r\n";
-  return text;
-}
-
-Text FatalErrorCaption() { return Gb("错误"); }
 
 void RunShutdown() {
   if (!HasRuntime())
@@ -28,8 +16,7 @@ void RunShutdown() {
   // The program's exit routine is empty.
 }
 
-void FatalRuntimeError(std::optional<int32_t> code, std::optional<Text> message) {
-  const Text text = FatalErrorText(code, message);
+void ShowFatalErrorAndShutDown(const Text& text) {
   FrontEnd* front_end = nullptr;
   if (HasRuntime()) {
     Runtime& runtime = TheRuntime();
@@ -43,6 +30,4 @@ void FatalRuntimeError(std::optional<int32_t> code, std::optional<Text> message)
     std::fprintf(stderr, "%s\n", shown.c_str());
   }
   RunShutdown();
-  std::fflush(nullptr);
-  std::_Exit(-1);
 }

@@ -1,4 +1,4 @@
-#include "shell/catalogue.h"
+#include "services/control_spec.h"
 
 std::string_view KindName(Kind kind) {
   switch (kind) {

@@ -1,7 +1,7 @@
 #pragma once
 // The fatal run-time error: a box captioned "错误" with the error icon, then the end of
-// the process with exit code -1 (255 as a POSIX exit status).
-#include <cstddef>
+// the process with exit code -1 (255 as a POSIX exit status). How the box is shown and
+// what runs before the end is the program's: it installs a reporter at start-up.
 #include <cstdint>
 #include <optional>
 
@@ -15,8 +15,7 @@ Text FatalErrorText(std::optional<int32_t> code, const std::optional<Text>& mess
 // The caption of the fatal error's box; front ends show it with the error icon.
 Text FatalErrorCaption();
 
-// Runs the program's shutdown once: events are suspended for good, the exit routine runs.
-void RunShutdown();
-
-// Out of memory: "分配 N 字节内存失败!" with the requested byte count.
-[[noreturn]] void FatalAllocationFailure(std::size_t bytes);
+// Shows the error's text and winds the program down; the process ends when it returns.
+// Without a reporter the text goes to standard error.
+using FatalErrorReporter = void (*)(const Text& text);
+void InstallFatalErrorReporter(FatalErrorReporter reporter);  // nullptr uninstalls

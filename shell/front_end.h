@@ -1,28 +1,15 @@
 #pragma once
-// The one narrow boundary between the platform-free core and a front end. The core
+// The one narrow boundary between the platform-free core and a front end: the shell
 // tells the front end what changed and asks it for the few things only a platform can
 // do; the front end reports what the user did through the Application (shell/application.h).
 #include <chrono>
 #include <cstdint>
 
+#include "services/control_host.h"
 #include "services/ids.h"
 #include "services/text.h"
 
 class ControlModel;
-
-// What a property write changed, so that the front end redraws just that.
-enum class Aspect : uint8_t {
-  Visible,
-  Disabled,
-  Caption,  // content or caption
-  TextColour,
-  Font,
-  Geometry,  // a box grew to fit its font
-  Selection,
-  Position,
-  PickedColour,  // a colour picker's current colour
-  Checked,       // a radio box
-};
 
 class FrontEnd {
  public:

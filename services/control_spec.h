@@ -1,0 +1,117 @@
+#pragma once
+// What a window and its controls are made of: the kinds, their geometry, flags and own
+// initial properties, and the handlers bound to their events. The program's catalogue
+// is data of these types; the control model is built from it.
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "services/event.h"
+#include "services/ids.h"
+
+enum class Kind : uint8_t {
+  Window,
+  EditBox,
+  GroupBox,
+  Label,
+  Button,
+  RadioBox,
+  ComboBox,
+  ListBox,
+  ProcessBar,
+  SliderBar,
+  ColorPicker,
+  CommonDlg,
+  Timer,
+  SuperBtn,
+  TransLabel,
+};
+std::string_view KindName(Kind kind);  // "EditBox", ...
+
+struct Rect {
+  int32_t left = 0, top = 0, width = 0, height = 0;
+};
+
+// Catalogue flags.
+inline constexpr uint32_t kVisible = 1u;
+inline constexpr uint32_t kDisabled = 2u;
+inline constexpr uint32_t kTabStop = 4u;
+
+enum class Align : uint8_t { Left, Centre, Right };
+enum class InputMode : uint8_t { FreeText, ReadOnly, WholeNumbers };
+
+// Border styles shared by all visual kinds.
+namespace border {
+inline constexpr int32_t kNone = 0;
+inline constexpr int32_t kSunken = 1;
+inline constexpr int32_t kRaised = 2;
+inline constexpr int32_t kShallowSunken = 3;
+inline constexpr int32_t kSunkenFrame = 4;
+inline constexpr int32_t kSingleLine = 5;
+}  // namespace border
+
+// A font of the control's own; height 0 means the control has none (window font).
+struct FontSpec {
+  int32_t height_px = 0;  // character height in pixels
+  int32_t weight = 400;   // 400 normal, 700 bold
+  const char* face = "";  // UTF-8; empty lets the system pick for GB2312
+};
+
+struct ColourPair {
+  Colour text = kDefaultColour;
+  Colour background = kDefaultColour;
+};
+
+struct Binding {
+  int32_t event;
+  Handler handler;
+};
+
+// The kind's own initial properties; each kind uses the fields that apply to it.
+struct OwnProperties {
+  const char* text = "";                 // caption or content, UTF-8
+  std::span<const char* const> items{};  // ComboBox / ListBox items, UTF-8
+  int32_t selection = -1;                // ComboBox / ListBox
+  bool checked = false;                  // RadioBox
+  Colour text_colour = kDefaultColour;
+  Colour back_colour = kDefaultColour;  // also a ColorPicker's current colour
+  FontSpec font{};
+  Align align = Align::Left;
+  bool centre_vertically = false;
+  int32_t border = border::kNone;
+  InputMode input = InputMode::FreeText;
+  bool multiline = false;
+  bool word_wrap = false;
+  bool drop_down_list = false;  // ComboBox without edit field
+  // ProcessBar / SliderBar
+  int32_t minimum = 0, maximum = 0, position = 0;
+  int32_t page_step = 0, line_step = 0, tick_frequency = 0;
+  bool horizontal = true;
+  int32_t interval = 0;           // Timer, milliseconds
+  const char* picture = nullptr;  // resource name of a picture button / background
+  // SuperBtn looks
+  ColourPair normal{}, hot{}, pressed{};
+};
+
+struct ControlSpec {
+  Kind kind;
+  const char* name;  // UTF-8, unique, a C++ identifier too
+  ControlId id;
+  Rect rect;
+  ControlId parent;  // 0 = the window, else a GroupBox
+  uint32_t flags;
+  std::span<const Binding> bindings;
+  OwnProperties own;
+};
+
+struct WindowSpec {
+  const char* title;  // UTF-8
+  Rect outer;         // stored position is not used: the window opens centred
+  const char* background_picture;
+  std::span<const Binding> bindings;
+};
+
+// The non-visual kinds ignore the visible, disabled and tab-stop flags.
+constexpr bool IsNonVisual(Kind kind) {
+  return kind == Kind::Timer || kind == Kind::CommonDlg;
+}
