@@ -2,8 +2,6 @@
 #include "services/message_services.h"
 #include "shell/handlers.h"
 
-SCOREBOARD_HANDLER(按钮34_Clicked) {
-  (void)args;
+void 按钮34_Clicked() {
   RunProgram("C:\\Windows\\System32\\calc.exe", false, 262144);
-  return std::nullopt;
 }

@@ -2,22 +2,10 @@
 // bound to them do nothing.
 #include "shell/handlers.h"
 
-SCOREBOARD_HANDLER(编辑框19_ContentChanged) {
-  (void)args;
-  return std::nullopt;
-}
+void 编辑框19_ContentChanged() {}
 
-SCOREBOARD_HANDLER(列表框2_ListEvent0) {
-  (void)args;
-  return std::nullopt;
-}
+void 列表框2_ListEvent0() {}
 
-SCOREBOARD_HANDLER(按钮54_Clicked) {
-  (void)args;
-  return std::nullopt;
-}
+void 按钮54_Clicked() {}
 
-SCOREBOARD_HANDLER(超级按钮2_Clicked) {
-  (void)args;
-  return std::nullopt;
-}
+void 超级按钮2_Clicked() {}

@@ -12,14 +12,10 @@ void ApplyStyle(ControlId line, ControlId slider, ControlId picker) {
 
 }  // namespace
 
-SCOREBOARD_HANDLER(编辑框1_ContentChanged) {
-  (void)args;
+void 编辑框1_ContentChanged() {
   ApplyStyle(编辑框1, 滑块条1, 颜色选择器1);
-  return std::nullopt;
 }
 
-SCOREBOARD_HANDLER(编辑框2_ContentChanged) {
-  (void)args;
+void 编辑框2_ContentChanged() {
   ApplyStyle(编辑框2, 滑块条2, 颜色选择器2);
-  return std::nullopt;
 }

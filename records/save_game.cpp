@@ -75,37 +75,36 @@ void ReportFailure(int slot) {
 
 }  // namespace
 
-SCOREBOARD_HANDLER(超级按钮1_Clicked) {
-  (void)args;
+void 超级按钮1_Clicked() {
   if (NameTakenBeside(SlotName(kLastSlot))) {
     ReportFull();
-    return std::nullopt;
+    return;
   }
   int slot = FirstFreeSlot(0);
   if (slot == kNoSlot) {
     ReportFull();  // another copy filled the folder up to slot 50 since the check
-    return std::nullopt;
+    return;
   }
   MakeRecordFolder();  // an installed program's data folder may not exist yet
   RemoveStaleDrafts();
   DraftFile draft;
   if (!draft.ok() || !draft.WriteAndFlush(ComposeRecord())) {
     ReportFailure(slot);
-    return std::nullopt;
+    return;
   }
   // Another copy of the program may take the slot meanwhile: never replace, move on.
   while (true) {
     switch (draft.PlaceAs(SlotName(slot))) {
       case DraftFile::Placed::kPlaced:
-        return std::nullopt;
+        return;
       case DraftFile::Placed::kFailed:
         ReportFailure(slot);
-        return std::nullopt;
+        return;
       case DraftFile::Placed::kNameTaken:
         slot = FirstFreeSlot(slot + 1);
         if (slot == kNoSlot) {
           ReportFull();  // the last free slot went to another copy
-          return std::nullopt;
+          return;
         }
         break;
     }

@@ -4,22 +4,16 @@
 #include "shell/handlers.h"
 
 #define GIFT(button, team, value) \
-  SCOREBOARD_HANDLER(button) {    \
-    (void)args;                   \
+  void button() {                 \
     CreditGift(team, value);      \
-    return std::nullopt;          \
   }
 #define FIXED(button, team, amount) \
-  SCOREBOARD_HANDLER(button) {      \
-    (void)args;                     \
+  void button() {                   \
     CreditFixed(team, amount);      \
-    return std::nullopt;            \
   }
-#define ACTION(button, call)   \
-  SCOREBOARD_HANDLER(button) { \
-    (void)args;                \
-    call;                      \
-    return std::nullopt;       \
+#define ACTION(button, call) \
+  void button() {            \
+    call;                    \
   }
 
 // Picture gifts: the same seven gifts for both teams.
@@ -76,9 +70,9 @@ HandlerResult EnterCredits(const Team& team, const EventArgs& args) {
 
 }  // namespace
 
-SCOREBOARD_HANDLER(编辑框5_KeyDown) {
+HandlerResult 编辑框5_KeyDown(const EventArgs& args) {
   return EnterCredits(kLollipop, args);
 }
-SCOREBOARD_HANDLER(编辑框6_KeyDown) {
+HandlerResult 编辑框6_KeyDown(const EventArgs& args) {
   return EnterCredits(kYellowDuck, args);
 }

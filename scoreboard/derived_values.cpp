@@ -27,58 +27,42 @@ void ChooseGameTime(std::string_view base_fee) {
 
 }  // namespace
 
-SCOREBOARD_HANDLER(编辑框9_ContentChanged) {
-  (void)args;
+void 编辑框9_ContentChanged() {
   const double a = Number(编辑框9);
   const double b = Number(编辑框10);
   SetNumber(编辑框11, ClearlyGreater(a, b) ? a - b : b - a);
   ColourLollipopScore(Number(编辑框9), Number(编辑框10));
   ColourYellowDuckScore(Number(编辑框9), Number(编辑框10));
-  return std::nullopt;
 }
 
-SCOREBOARD_HANDLER(编辑框10_ContentChanged) {
-  (void)args;
+void 编辑框10_ContentChanged() {
   const double a = Number(编辑框9);
   const double b = Number(编辑框10);
   SetNumber(编辑框11, ClearlyGreater(b, a) ? b - a : a - b);
   ColourYellowDuckScore(Number(编辑框9), Number(编辑框10));
   ColourLollipopScore(Number(编辑框9), Number(编辑框10));
-  return std::nullopt;
 }
 
-SCOREBOARD_HANDLER(编辑框12_ContentChanged) {
-  (void)args;
+void 编辑框12_ContentChanged() {
   if (ClearlyLess(Number(编辑框12), Number(编辑框14))) {
     SetContent(编辑框13, Content(编辑框25));  // the base fee, copied as text
-    return std::nullopt;
+    return;
   }
   const double total = Integer(编辑框12);
   const double rate = Integer(编辑框24);
   const double divisor = ToInteger(10000.0);
   const double base_fee = Integer(编辑框25);
   SetNumber(编辑框13, total * rate / divisor + base_fee);
-  return std::nullopt;
 }
 
-SCOREBOARD_HANDLER(单选框2_Clicked) {
-  (void)args;
+void 单选框2_Clicked() {
   ChooseGameTime("100");
-  return std::nullopt;
 }
 
-SCOREBOARD_HANDLER(单选框3_Clicked) {
-  (void)args;
+void 单选框3_Clicked() {
   ChooseGameTime("200");
-  return std::nullopt;
 }
 
-SCOREBOARD_HANDLER(编辑框28_ContentChanged) {
-  (void)args;
-  return std::nullopt;
-}
+void 编辑框28_ContentChanged() {}
 
-SCOREBOARD_HANDLER(编辑框24_ContentChanged) {
-  (void)args;
-  return std::nullopt;
-}
+void 编辑框24_ContentChanged() {}

@@ -38,21 +38,16 @@ void Lose(const LossSide& loser, const LossSide& other) {
 
 }  // namespace
 
-SCOREBOARD_HANDLER(按钮50_Clicked) {
-  (void)args;
+void 按钮50_Clicked() {
   Lose(kLollipopSide, kYellowDuckSide);
-  return std::nullopt;
 }
 
-SCOREBOARD_HANDLER(按钮51_Clicked) {
-  (void)args;
+void 按钮51_Clicked() {
   Lose(kYellowDuckSide, kLollipopSide);
-  return std::nullopt;
 }
 
 // "清除": a new game with the same total beans.
-SCOREBOARD_HANDLER(按钮3_Clicked) {
-  (void)args;
+void 按钮3_Clicked() {
   SetContent(编辑框9, "0");
   SetContent(编辑框10, "0");
   SetContent(编辑框11, "0");
@@ -61,12 +56,10 @@ SCOREBOARD_HANDLER(按钮3_Clicked) {
   SetContent(编辑框2, Gb(kYellowDuckSide.prefix));
   SetContent(编辑框22, "0");
   SetContent(编辑框23, "0");
-  return std::nullopt;
 }
 
 // "清除总贡": everything, the total beans included; the fee falls back to the base fee.
-SCOREBOARD_HANDLER(按钮48_Clicked) {
-  (void)args;
+void 按钮48_Clicked() {
   SetContent(编辑框13, "100");
   SetContent(编辑框12, "0");
   SetContent(编辑框9, "0");
@@ -77,5 +70,4 @@ SCOREBOARD_HANDLER(按钮48_Clicked) {
   SetContent(编辑框28, "0");
   SetContent(编辑框1, Gb(kLollipopSide.prefix));
   SetContent(编辑框2, Gb(kYellowDuckSide.prefix));
-  return std::nullopt;
 }

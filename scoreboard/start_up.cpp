@@ -27,10 +27,8 @@ constexpr std::array kEnabledAtStartUp = {
 
 }  // namespace
 
-SCOREBOARD_HANDLER(MainWindow_Created) {
-  (void)args;
+void MainWindow_Created() {
   WriteInteger(时钟2, prop::kInterval, 50);
   for (ControlId control : kEnabledAtStartUp) board::Enable(control);
   WriteLogical(编辑框13, prop::kVisible, true);
-  return std::nullopt;
 }

@@ -11,26 +11,18 @@ void ApplyFormation(ControlId group, ControlId combo) {
 
 }  // namespace
 
-SCOREBOARD_HANDLER(按钮1_Clicked) {
-  (void)args;
+void 按钮1_Clicked() {
   ApplyFormation(分组框1, 组合框1);
-  return std::nullopt;
 }
 
-SCOREBOARD_HANDLER(按钮2_Clicked) {
-  (void)args;
+void 按钮2_Clicked() {
   ApplyFormation(分组框2, 组合框2);
-  return std::nullopt;
 }
 
-SCOREBOARD_HANDLER(按钮18_Clicked) {
-  (void)args;
+void 按钮18_Clicked() {
   WriteText(分组框1, prop::kCaption, Gb("棒棒糖队"));
-  return std::nullopt;
 }
 
-SCOREBOARD_HANDLER(按钮19_Clicked) {
-  (void)args;
+void 按钮19_Clicked() {
   WriteText(分组框2, prop::kCaption, Gb("小黄鸭队"));
-  return std::nullopt;
 }

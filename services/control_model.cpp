@@ -9,9 +9,9 @@ Control MakeControl(const ControlSpec& entry) {
   Control c;
   c.entry = &entry;
   c.kind = entry.kind;
-  c.id = entry.id;
+  c.id = entry.control.id;
   c.parent = entry.parent;
-  c.name = entry.name;
+  c.name = entry.control.name;
   c.rect = entry.rect;
   const bool visual = !IsNonVisual(entry.kind);
   c.visible = visual && (entry.flags & kVisible) != 0;
@@ -49,7 +49,7 @@ ControlModel::ControlModel(const WindowSpec& window, std::span<const ControlSpec
     : window_(&window), title_(TextFromUtf8(window.title)) {
   controls_.reserve(catalogue.size());
   for (const ControlSpec& entry : catalogue) {
-    index_.emplace(entry.id, controls_.size());
+    index_.emplace(entry.control.id, controls_.size());
     controls_.push_back(MakeControl(entry));
   }
 }

@@ -62,10 +62,32 @@ struct ColourPair {
   Colour background = kDefaultColour;
 };
 
+// One event of a control and what it runs: an action, or a handler given the event's
+// arguments. Exactly one of the two is set.
 struct Binding {
+  constexpr Binding(int32_t bound_event, Action bound) : event(bound_event), action(bound) {}
+  constexpr Binding(int32_t bound_event, Handler bound) : event(bound_event), handler(bound) {}
+
   int32_t event;
-  Handler handler;
+  Action action = nullptr;
+  Handler handler = nullptr;
 };
+
+// A control's binding, written in its catalogue row: `.bindings = OnClick<&按钮3_Clicked>`.
+template <auto kBound>
+inline constexpr Binding OnCreated[1] = {{event::kCreated, kBound}};
+template <auto kBound>
+inline constexpr Binding OnClick[1] = {{event::kClicked, kBound}};
+template <auto kBound>
+inline constexpr Binding OnContentChanged[1] = {{event::kContentChanged, kBound}};
+template <auto kBound>
+inline constexpr Binding OnKeyDown[1] = {{event::kKeyDown, kBound}};
+template <auto kBound>
+inline constexpr Binding OnTick[1] = {{event::kTick, kBound}};
+template <auto kBound>
+inline constexpr Binding OnListEvent0[1] = {{event::kListEvent0, kBound}};
+template <auto kBound>
+inline constexpr Binding OnLabelEvent0[1] = {{event::kLabelEvent0, kBound}};
 
 // The kind's own initial properties; each kind uses the fields that apply to it.
 struct OwnProperties {
@@ -95,8 +117,7 @@ struct OwnProperties {
 
 struct ControlSpec {
   Kind kind;
-  const char* name;  // UTF-8, unique, a C++ identifier too
-  ControlId id;
+  NamedControl control;  // id and name (UTF-8, unique, the identifier handlers use)
   Rect rect;
   ControlId parent;  // 0 = the window, else a GroupBox
   uint32_t flags;

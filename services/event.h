@@ -1,6 +1,7 @@
 #pragma once
 // What a handler receives and may answer. Handlers are plain functions bound to
-// (control, event index) by the catalogue.
+// (control, event index) by the catalogue: most take nothing and answer nothing (an
+// action); a key-down handler reads the key and may answer a value.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -13,6 +14,7 @@ struct EventArgs {
 // A handler answers nothing, or a value (key down: false drops the key).
 using HandlerResult = std::optional<int32_t>;
 using Handler = HandlerResult (*)(const EventArgs&);
+using Action = void (*)();
 
 // Event indexes the program binds or raises.
 namespace event {

@@ -8,12 +8,15 @@ namespace {
 HandlerResult CallBound(std::span<const Binding> bindings, int32_t event, const EventArgs& args,
                         WindowId window, ControlId control) {
   for (const Binding& binding : bindings) {
-    if (binding.event != event || binding.handler == nullptr)
+    if (binding.event != event || (binding.action == nullptr && binding.handler == nullptr))
       continue;
     Runtime& runtime = TheRuntime();
     runtime.source_window = window;
     runtime.source_control = control;
-    return binding.handler(args);
+    if (binding.handler != nullptr)
+      return binding.handler(args);
+    binding.action();
+    return std::nullopt;  // an action answers nothing
   }
   return std::nullopt;  // unbound: not handled
 }

@@ -53,6 +53,20 @@ TEST_F(PropertyModelTest, SuspendedEventsReachNoHandler) {
   EXPECT_EQ(Shown(编辑框11), "0");
 }
 
+// An action answers nothing, as an unbound event does; a key-down handler answers its
+// value only when it takes the key.
+TEST_F(PropertyModelTest, DispatchAnswersWhatTheBoundHandlerAnswers) {
+  Type(编辑框5, "25");
+  EXPECT_EQ(RaiseEvent(kMainWindow, 按钮26, event::kClicked), std::nullopt);
+  EXPECT_EQ(Shown(编辑框9), "25");  // the action ran
+  EXPECT_EQ(RaiseEvent(kMainWindow, 编辑框5, event::kKeyDown, {65, 0}), std::nullopt);
+  Type(编辑框5, "5");
+  EXPECT_EQ(RaiseEvent(kMainWindow, 编辑框5, event::kKeyDown, {13, 0}), HandlerResult(0));
+  EXPECT_EQ(Shown(编辑框9), "30");
+  EXPECT_EQ(RaiseEvent(kMainWindow, 编辑框3, event::kKeyDown, {13, 0}), std::nullopt);
+  EXPECT_EQ(RaiseWindowEvent(event::kWindowEvent3), std::nullopt);
+}
+
 TEST_F(PropertyModelTest, TimerIntervalRules) {
   // 时钟2 runs at 50 ms from start-up: writing 50 again keeps its phase.
   front_end_->Advance(30);
