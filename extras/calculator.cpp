@@ -3,5 +3,5 @@
 #include "shell/handlers.h"
 
 void 按钮34_Clicked() {
-  RunProgram("C:\\Windows\\System32\\calc.exe", false, 262144);
+  RunProgram("C:\\Windows\\System32\\calc.exe", false, show_style::kMinimised);
 }

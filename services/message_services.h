@@ -26,6 +26,16 @@ inline constexpr uint32_t kTopMost = 0x40000;
 int32_t ShowMessageBox(const MessageValue& message, std::optional<int32_t> flags = std::nullopt,
                        std::optional<Text> caption = std::nullopt);
 
+// The show styles: how a started program's window first shows.
+namespace show_style {
+inline constexpr int32_t kHidden = 1;
+inline constexpr int32_t kNormal = 2;
+inline constexpr int32_t kMinimisedActive = 3;
+inline constexpr int32_t kMaximised = 4;
+inline constexpr int32_t kNormalInactive = 5;
+inline constexpr int32_t kMinimised = 6;
+}  // namespace show_style
+
 // The show style: omitted 2, clamped to 1..6, then mapped to the platform's value.
 int32_t ShowWindowValue(std::optional<int32_t> show_style);
 // Starts a program; false when the platform refuses. Never shows a message.

@@ -188,8 +188,9 @@ TEST_F(PropertyModelTest, MessageBoxAndLaunchMapping) {
     std::optional<int32_t> style;
     int32_t platform;
   };
-  for (const Case c : {Case{std::nullopt, 1}, Case{0, 0}, Case{-9, 0}, Case{1, 0}, Case{3, 2},
-                       Case{5, 4}, Case{6, 6}, Case{7, 6}, Case{262144, 6}})
+  for (const Case c :
+       {Case{std::nullopt, 1}, Case{0, 0}, Case{-9, 0}, Case{1, 0}, Case{3, 2}, Case{5, 4},
+        Case{6, 6}, Case{7, 6}, Case{262144, 6}, Case{show_style::kMinimised, 6}})
     EXPECT_EQ(ShowWindowValue(c.style), c.platform);
 
   front_end_->message_box_answer = 6;  // IDYES
