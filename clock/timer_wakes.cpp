@@ -3,14 +3,14 @@
 
 #include <array>
 
-#include "shell/control_ids.h"
+#include "scoreboard/game.h"
 
 namespace {
 
-// The clock label shows the time to the second; the progress count ends at 100.
+// The clock label shows the time to the second; the progress count ends at its last count.
 constexpr std::array kWakes{
-    TimerWake{时钟1, WakeRule::WholeSecond},
-    TimerWake{时钟2, WakeRule::CountingBar, 进度条1, 100},
+    TimerWake{kClock, WakeRule::WholeSecond},
+    TimerWake{kProgressTimer, WakeRule::CountingBar, kProgressBar, kProgressLastCount},
 };
 
 }  // namespace

@@ -9,6 +9,8 @@
 
 #include "records/record_slots.h"
 #include "scoreboard/board.h"
+#include "scoreboard/game.h"
+#include "scoreboard/team.h"
 #include "services/file_services.h"
 #include "services/ini_document.h"
 #include "services/message_services.h"
@@ -31,19 +33,19 @@ int FirstFreeSlot(int from) {
 Text RecordValue(size_t key) {
   switch (key) {
     case 0:
-      return ReadText(标签22, prop::kCaption);
+      return ReadText(kDateTime, prop::kCaption);
     case 1:
-      return board::Content(编辑框1);
+      return board::Content(kLollipop.line);
     case 2:
-      return board::Content(编辑框2);
+      return board::Content(kYellowDuck.line);
     case 3:
-      return board::Content(编辑框9);
+      return board::Content(kLollipop.score);
     case 4:
-      return board::Content(编辑框10);
+      return board::Content(kYellowDuck.score);
     case 5:
-      return board::Content(编辑框12);
+      return board::Content(kGameBeans);
     default:
-      return board::Content(编辑框13);
+      return board::Content(kHostFee);
   }
 }
 

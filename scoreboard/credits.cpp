@@ -1,6 +1,7 @@
 #include "scoreboard/credits.h"
 
 #include "scoreboard/board.h"
+#include "scoreboard/game.h"
 
 using namespace board;
 
@@ -22,8 +23,8 @@ void SetLastGift(const Team& team, double score_credit, double bean_credit) {
 void CreditGift(const Team& team, double value) {
   SetNumber(team.score,
             Number(team.score) + (value * Number(team.quantity)) * Number(team.multiplier));
-  SetNumber(编辑框12, Number(编辑框12) + value * Number(team.quantity));
-  SetNumber(编辑框28, Number(编辑框28) + value * Number(team.quantity));
+  SetNumber(kGameBeans, Number(kGameBeans) + value * Number(team.quantity));
+  SetNumber(kRoundBeans, Number(kRoundBeans) + value * Number(team.quantity));
   SetLastGift(team, (Number(team.quantity) * Number(team.multiplier)) * value,
               value * Number(team.quantity));
   SetContent(team.quantity, "");
@@ -31,27 +32,27 @@ void CreditGift(const Team& team, double value) {
 
 void CreditFixed(const Team& team, double amount) {
   SetNumber(team.score, Number(team.score) + amount * Number(team.multiplier));
-  SetNumber(编辑框12, Number(编辑框12) + amount);
-  SetNumber(编辑框28, Number(编辑框28) + amount);
+  SetNumber(kGameBeans, Number(kGameBeans) + amount);
+  SetNumber(kRoundBeans, Number(kRoundBeans) + amount);
 }
 
 void CreditCustom(const Team& team) {
   SetNumber(team.score, Number(team.score) + Number(team.custom) * Number(team.multiplier));
-  SetNumber(编辑框12, Number(编辑框12) + Number(team.custom));
-  SetNumber(编辑框28, Number(编辑框28) + Number(team.custom));
+  SetNumber(kGameBeans, Number(kGameBeans) + Number(team.custom));
+  SetNumber(kRoundBeans, Number(kRoundBeans) + Number(team.custom));
   SetContent(team.custom, "");
 }
 
 void DebitCustom(const Team& team) {
   SetNumber(team.score, Number(team.score) - Number(team.custom) * Number(team.multiplier));
-  SetNumber(编辑框12, Number(编辑框12) - Number(team.custom));
-  SetNumber(编辑框28, Number(编辑框28) - Number(team.custom));
+  SetNumber(kGameBeans, Number(kGameBeans) - Number(team.custom));
+  SetNumber(kRoundBeans, Number(kRoundBeans) - Number(team.custom));
 }
 
 void UndoLastGift(const Team& team) {
   SetNumber(team.score, Number(team.score) - Number(team.last_gift));
-  SetNumber(编辑框28, Number(编辑框28) - LastGiftBeans(team));
-  SetNumber(编辑框12, Number(编辑框12) - LastGiftBeans(team));
+  SetNumber(kRoundBeans, Number(kRoundBeans) - LastGiftBeans(team));
+  SetNumber(kGameBeans, Number(kGameBeans) - LastGiftBeans(team));
   SetContent(team.last_gift, "0");
   WriteText(team.last_gift, prop::kTag, "0");
 }

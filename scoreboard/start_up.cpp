@@ -2,6 +2,7 @@
 #include <array>
 
 #include "scoreboard/board.h"
+#include "scoreboard/game.h"
 #include "shell/handlers.h"
 
 namespace {
@@ -28,7 +29,7 @@ constexpr std::array kEnabledAtStartUp = {
 }  // namespace
 
 void MainWindow_Created() {
-  WriteInteger(时钟2, prop::kInterval, 50);
+  WriteInteger(kProgressTimer, prop::kInterval, 50);
   for (ControlId control : kEnabledAtStartUp) board::Enable(control);
-  WriteLogical(编辑框13, prop::kVisible, true);
+  WriteLogical(kHostFee, prop::kVisible, true);
 }

@@ -1,28 +1,33 @@
 // Team names: a formation from the list below each name, or the default name back.
 #include "scoreboard/board.h"
+#include "scoreboard/team.h"
 #include "shell/handlers.h"
 
 namespace {
 
-void ApplyFormation(ControlId group, ControlId combo) {
-  const int32_t selection = ReadInteger(combo, prop::kSelection);
-  WriteText(group, prop::kCaption, ComboItemText(kMainWindow, combo, selection));
+void ApplyFormation(const Team& team) {
+  const int32_t selection = ReadInteger(team.formations, prop::kSelection);
+  WriteText(team.name, prop::kCaption, ComboItemText(kMainWindow, team.formations, selection));
+}
+
+void RestoreName(const Team& team) {
+  WriteText(team.name, prop::kCaption, Gb(team.default_name));
 }
 
 }  // namespace
 
 void 按钮1_Clicked() {
-  ApplyFormation(分组框1, 组合框1);
+  ApplyFormation(kLollipop);
 }
 
 void 按钮2_Clicked() {
-  ApplyFormation(分组框2, 组合框2);
+  ApplyFormation(kYellowDuck);
 }
 
 void 按钮18_Clicked() {
-  WriteText(分组框1, prop::kCaption, Gb("棒棒糖队"));
+  RestoreName(kLollipop);
 }
 
 void 按钮19_Clicked() {
-  WriteText(分组框2, prop::kCaption, Gb("小黄鸭队"));
+  RestoreName(kYellowDuck);
 }

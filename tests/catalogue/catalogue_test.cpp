@@ -1,8 +1,8 @@
 // The catalogue is a hand transcription of the window; these tests hold it against facts
 // stated elsewhere (the stacking list, the start-up step, the binding list, the starting
-// contents the scoreboard relies on) so that a slipped digit or flag shows up here. Each
-// control's name and id come from one declaration, so the tests walk the catalogue
-// rather than list it again.
+// contents the scoreboard relies on, the roles the rules give controls) so that a slipped
+// digit or flag shows up here. Each control's name and id come from one declaration, so
+// the tests walk the catalogue rather than list it again.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "scoreboard/game.h"
+#include "scoreboard/team.h"
 #include "shell/catalogue.h"
 #include "shell/control_ids.h"
 
@@ -261,6 +263,70 @@ TEST(Catalogue, EveryBoundEventReachesAHandler) {
   EXPECT_EQ(window.bindings[0].event, 0);
   EXPECT_NE(window.bindings[0].action, nullptr);
   EXPECT_EQ(window.bindings[0].handler, nullptr);
+}
+
+// The rules name shared controls by role: each role must be a control of the kind the
+// rule treats it as, and a team's texts must be what its controls start with, since
+// the resets and the name buttons write them back.
+TEST(Catalogue, RoleNamesNameControlsOfTheirKind) {
+  struct Role {
+    const char* what;
+    ControlId id;
+    Kind kind;
+  };
+  std::vector<Role> roles = {
+      {"difference", kDifference, Kind::EditBox},
+      {"game beans", kGameBeans, Kind::EditBox},
+      {"round beans", kRoundBeans, Kind::EditBox},
+      {"host fee", kHostFee, Kind::EditBox},
+      {"fee threshold", kFeeThreshold, Kind::EditBox},
+      {"fee rate", kFeeRate, Kind::EditBox},
+      {"base fee", kBaseFee, Kind::EditBox},
+      {"trailing colour", kTrailingColour, Kind::ColorPicker},
+      {"clock", kClock, Kind::Timer},
+      {"date and time", kDateTime, Kind::Label},
+      {"progress timer", kProgressTimer, Kind::Timer},
+      {"progress bar", kProgressBar, Kind::ProcessBar},
+      {"signature", kSignature, Kind::TransLabel},
+      {"version", kVersion, Kind::EditBox},
+  };
+  std::set<ControlId> lollipop;
+  for (const Team* team : {&kLollipop, &kYellowDuck}) {
+    const std::vector<Role> own = {
+        {"score", team->score, Kind::EditBox},
+        {"quantity", team->quantity, Kind::EditBox},
+        {"custom amount", team->custom, Kind::EditBox},
+        {"multiplier", team->multiplier, Kind::EditBox},
+        {"last gift", team->last_gift, Kind::EditBox},
+        {"multiplier on", team->switch_on, Kind::Button},
+        {"multiplier off", team->switch_off, Kind::Button},
+        {"lead colour", team->lead_colour, Kind::ColorPicker},
+        {"line", team->line, Kind::EditBox},
+        {"losses", team->losses, Kind::EditBox},
+        {"loss comparison", team->loss_comparison, Kind::EditBox},
+        {"line size", team->line_size, Kind::SliderBar},
+        {"line colour", team->line_colour, Kind::ColorPicker},
+        {"name", team->name, Kind::GroupBox},
+        {"formations", team->formations, Kind::ComboBox},
+    };
+    for (const Role& role : own) {
+      if (team == &kLollipop)
+        lollipop.insert(role.id);
+      else
+        EXPECT_FALSE(lollipop.contains(role.id)) << "both teams' " << role.what;
+    }
+    roles.insert(roles.end(), own.begin(), own.end());
+
+    ASSERT_NE(FindById(team->line), nullptr);
+    EXPECT_STREQ(FindById(team->line)->own.text, team->line_prefix);
+    ASSERT_NE(FindById(team->name), nullptr);
+    EXPECT_STREQ(FindById(team->name)->own.text, team->default_name);
+  }
+  for (const Role& role : roles) {
+    const ControlSpec* entry = FindById(role.id);
+    ASSERT_NE(entry, nullptr) << role.what;
+    EXPECT_EQ(entry->kind, role.kind) << role.what << " is " << entry->control.name;
+  }
 }
 
 // Starting contents and input modes that the scoreboard, rounds and fee rules rely on.
