@@ -5,6 +5,7 @@
 #include "services/control_host.h"
 #include "services/convert.h"
 #include "services/fatal_error.h"
+#include "services/property_table.h"
 
 namespace {
 
@@ -20,6 +21,14 @@ Control& Resolve(WindowId window, ControlId id) {
   if (control == nullptr)
     FatalRuntimeError(std::nullopt, Gb("未找到欲访问的窗口组件"));
   return *control;
+}
+
+// The control's property at (index, member): its row, or nullptr for a property the
+// program gives no meaning. An index beyond the kind's properties is fatal.
+const PropertyRow* Property(const Control& c, int32_t index, int32_t member) {
+  if (index < 0 || index >= PropertyCount(c.kind))
+    FatalRuntimeError(std::nullopt, Gb("欲访问的窗口组件属性不存在"));
+  return FindProperty(c.kind, index, member);
 }
 
 void Notify(const Control& control, Aspect aspect) {
@@ -48,24 +57,6 @@ Text AsText(const PropertyValue& value) {
   if (const auto* d = std::get_if<double>(&value))
     return ToText(*d);
   return ToText(AsInteger(value));
-}
-
-bool IsCaptioned(Kind kind) {
-  switch (kind) {
-    case Kind::Label:
-    case Kind::GroupBox:
-    case Kind::TransLabel:
-    case Kind::Button:
-    case Kind::RadioBox:
-    case Kind::SuperBtn:
-      return true;
-    default:
-      return false;
-  }
-}
-
-bool IsSelectable(Kind kind) {
-  return kind == Kind::ComboBox || kind == Kind::ListBox;
 }
 
 // The font's size in points, from its stored height.
@@ -108,183 +99,111 @@ void WriteInterval(Control& timer, int32_t interval) {
 
 }  // namespace
 
-int32_t PropertyCount(Kind kind) {
-  switch (kind) {
-    case Kind::Window:
-      return 32;
-    case Kind::EditBox:
-      return 29;
-    case Kind::GroupBox:
-      return 13;
-    case Kind::Label:
-      return 29;
-    case Kind::Button:
-      return 14;
-    case Kind::RadioBox:
-      return 19;
-    case Kind::ComboBox:
-      return 25;
-    case Kind::ListBox:
-      return 22;
-    case Kind::ProcessBar:
-      return 14;
-    case Kind::SliderBar:
-      return 20;
-    case Kind::ColorPicker:
-      return 10;
-    case Kind::CommonDlg:
-      return 30;
-    case Kind::Timer:
-      return 9;
-    case Kind::SuperBtn:
-      return 35;
-    case Kind::TransLabel:
-      return 15;
-  }
-  return 0;
-}
-
 PropertyValue ReadProperty(WindowId window, ControlId id, int32_t index, int32_t member) {
   Control& c = Resolve(window, id);
-  if (index < 0 || index >= PropertyCount(c.kind))
-    FatalRuntimeError(std::nullopt, Gb("欲访问的窗口组件属性不存在"));
-  switch (index) {
-    case prop::kLeft:
+  const PropertyRow* row = Property(c, index, member);
+  if (row == nullptr) {
+    auto it = c.other.find(index);
+    return it == c.other.end() ? PropertyValue{int32_t{0}} : it->second;
+  }
+  switch (row->meaning) {
+    case Meaning::Left:
       return c.rect.left;
-    case prop::kTop:
+    case Meaning::Top:
       return c.rect.top;
-    case prop::kWidth:
+    case Meaning::Width:
       return c.rect.width;
-    case prop::kHeight:
+    case Meaning::Height:
       return c.rect.height;
-    case prop::kTag:
+    case Meaning::Tag:
       return c.tag;
-    case prop::kVisible:
+    case Meaning::Visible:
       return int32_t{TheControlHost().LoadedModel()->IsShown(c) ? 1 : 0};
-    case prop::kDisabled:
+    case Meaning::Disabled:
       return int32_t{c.disabled ? 1 : 0};
-    case prop::kMousePointer:
+    case Meaning::MousePointer:
       return int32_t{0};
-    default:
-      break;
+    case Meaning::Content:
+    case Meaning::Caption:
+      return c.text;
+    case Meaning::TextColour:
+      return c.text_colour;
+    case Meaning::FontSize:
+      return FontSize(c.font);
+    case Meaning::Interval:
+      return c.interval;
+    case Meaning::Minimum:
+      return c.minimum;
+    case Meaning::Maximum:
+      return c.maximum;
+    case Meaning::ProgressPosition:
+    case Meaning::SliderPosition:
+      return c.position;
+    case Meaning::Selection:
+      return c.selection;
+    case Meaning::PickedColour:
+      return c.picked_colour;
   }
-  switch (c.kind) {
-    case Kind::EditBox:
-      if (index == prop::kContent)
-        return c.text;
-      if (index == prop::kTextColour)
-        return c.text_colour;
-      if (index == prop::kFont && member == prop::kFontSize)
-        return FontSize(c.font);
-      break;
-    case Kind::Timer:
-      if (index == prop::kInterval)
-        return c.interval;
-      break;
-    case Kind::ProcessBar:
-      if (index == prop::kMinimum)
-        return c.minimum;
-      if (index == prop::kMaximum)
-        return c.maximum;
-      if (index == prop::kProgressPosition)
-        return c.position;
-      break;
-    case Kind::SliderBar:
-      if (index == prop::kSliderMinimum)
-        return c.minimum;
-      if (index == prop::kSliderMaximum)
-        return c.maximum;
-      if (index == prop::kSliderPosition)
-        return c.position;
-      break;
-    case Kind::ColorPicker:
-      if (index == prop::kCurrentColour)
-        return c.picked_colour;
-      break;
-    default:
-      if (IsCaptioned(c.kind) && index == prop::kCaption)
-        return c.text;
-      if (IsSelectable(c.kind) && index == prop::kSelection)
-        return c.selection;
-      break;
-  }
-  auto it = c.other.find(index);
-  return it == c.other.end() ? PropertyValue{int32_t{0}} : it->second;
+  return int32_t{0};
 }
 
 void WriteProperty(WindowId window, ControlId id, int32_t index, int32_t member,
                    const PropertyValue& value) {
   Control& c = Resolve(window, id);
-  if (index < 0 || index >= PropertyCount(c.kind))
-    FatalRuntimeError(std::nullopt, Gb("欲访问的窗口组件属性不存在"));
-  switch (index) {
-    case prop::kVisible:
-      c.visible = AsInteger(value) != 0;
-      Notify(c, Aspect::Visible);
-      return;
-    case prop::kDisabled:
-      c.disabled = AsInteger(value) != 0;
-      Notify(c, Aspect::Disabled);
-      return;
-    case prop::kTag:
+  const PropertyRow* row = Property(c, index, member);
+  if (row == nullptr || !row->writable) {
+    c.other[index] = value;
+    return;
+  }
+  switch (row->meaning) {
+    case Meaning::Tag:
       c.tag = AsText(value);
       return;
-    default:
+    case Meaning::Visible:
+      c.visible = AsInteger(value) != 0;
       break;
+    case Meaning::Disabled:
+      c.disabled = AsInteger(value) != 0;
+      break;
+    case Meaning::Content:
+      return WriteContent(c, AsText(value));
+    case Meaning::Caption:
+      c.text = AsText(value);
+      break;
+    case Meaning::TextColour:
+      c.text_colour = AsColour(value);
+      break;
+    case Meaning::FontSize:
+      return WriteFontSize(c, AsInteger(value));
+    case Meaning::Interval:
+      return WriteInterval(c, AsInteger(value));
+    case Meaning::ProgressPosition:
+      c.position = std::clamp(AsInteger(value), 0, 32767);
+      break;
+    case Meaning::SliderPosition:
+      c.position = std::clamp(AsInteger(value), c.minimum, std::max(c.minimum, c.maximum));
+      break;
+    case Meaning::Selection: {
+      const int32_t selection = AsInteger(value);
+      c.selection =
+          selection >= 0 && selection < static_cast<int32_t>(c.items.size()) ? selection : -1;
+      break;
+    }
+    case Meaning::PickedColour:
+      c.picked_colour = AsColour(value);
+      break;
+    case Meaning::Left:
+    case Meaning::Top:
+    case Meaning::Width:
+    case Meaning::Height:
+    case Meaning::MousePointer:
+    case Meaning::Minimum:
+    case Meaning::Maximum:
+      c.other[index] = value;  // kept aside: reads still give the model's value
+      return;
   }
-  switch (c.kind) {
-    case Kind::EditBox:
-      if (index == prop::kContent)
-        return WriteContent(c, AsText(value));
-      if (index == prop::kTextColour) {
-        c.text_colour = AsColour(value);
-        Notify(c, Aspect::TextColour);
-        return;
-      }
-      if (index == prop::kFont && member == prop::kFontSize)
-        return WriteFontSize(c, AsInteger(value));
-      break;
-    case Kind::Timer:
-      if (index == prop::kInterval)
-        return WriteInterval(c, AsInteger(value));
-      break;
-    case Kind::ProcessBar:
-      if (index == prop::kProgressPosition) {
-        c.position = std::clamp(AsInteger(value), 0, 32767);
-        Notify(c, Aspect::Position);
-        return;
-      }
-      break;
-    case Kind::SliderBar:
-      if (index == prop::kSliderPosition) {
-        c.position = std::clamp(AsInteger(value), c.minimum, std::max(c.minimum, c.maximum));
-        Notify(c, Aspect::Position);
-        return;
-      }
-      break;
-    case Kind::ColorPicker:
-      if (index == prop::kCurrentColour) {
-        c.picked_colour = AsColour(value);
-        Notify(c, Aspect::PickedColour);
-        return;
-      }
-      break;
-    default:
-      if (IsCaptioned(c.kind) && index == prop::kCaption) {
-        c.text = AsText(value);
-        Notify(c, Aspect::Caption);
-        return;
-      }
-      if (IsSelectable(c.kind) && index == prop::kSelection) {
-        const int32_t selection = AsInteger(value);
-        c.selection =
-            selection >= 0 && selection < static_cast<int32_t>(c.items.size()) ? selection : -1;
-        Notify(c, Aspect::Selection);
-        return;
-      }
-      break;
-  }
-  c.other[index] = value;
+  if (row->shown)
+    Notify(c, *row->shown);
 }
 
 Text ComboItemText(WindowId window, ControlId combo, int32_t index) {

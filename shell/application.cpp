@@ -140,7 +140,7 @@ std::optional<bool> Application::KeyDown(ControlId id, int32_t virtual_key, int3
 
 bool Application::Select(ControlId id, int32_t index) {
   Control* c = Interactive(id);
-  if (c == nullptr || (c->kind != Kind::ComboBox && c->kind != Kind::ListBox))
+  if (c == nullptr || !KindHas(c->kind, Meaning::Selection))
     return false;
   c->selection = index >= 0 && index < static_cast<int32_t>(c->items.size()) ? index : -1;
   runtime_.front_end->Changed(id, Aspect::Selection);

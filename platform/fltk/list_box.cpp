@@ -1,60 +1,27 @@
 // List boxes: a plain list with one selectable line.
 #include <FL/Fl_Hold_Browser.H>
 
-#include "platform/fltk/views.h"
-#include "shell/application.h"
+#include "platform/fltk/item_list_view.h"
 
 namespace {
 
-class ListBoxView : public Fl_Hold_Browser, public ControlView {
+class ListBoxView : public ItemListView<Fl_Hold_Browser> {
  public:
-  ListBoxView(FltkFrontEnd& owner, const Control& c)
-      : Fl_Hold_Browser(c.rect.left, c.rect.top, c.rect.width, c.rect.height),
-        ControlView(owner, c.id) {
+  ListBoxView(FltkFrontEnd& owner, const Control& c) : ItemListView(owner, c) {
     format_char(0);  // item texts are shown as they are
-    box(FL_DOWN_BOX);
-    color(FL_WHITE);
-    callback(Chosen, this);
-  }
-  Fl_Widget& widget() override { return *this; }
-  int handle(int event) override {
-    if (PreHandle(event))
-      return 1;
-    return Fl_Hold_Browser::handle(event);
   }
 
  protected:
-  void ShowAspect(Aspect aspect) override {
-    const Control& c = control();
-    switch (aspect) {
-      case Aspect::Caption:
-        clear();
-        for (const Text& item : c.items) add(ShownText(item).c_str());
-        if (c.selection >= 0)
-          select(c.selection + 1);
-        break;
-      case Aspect::Selection:
-        if (c.selection < 0)
-          deselect();
-        else
-          select(c.selection + 1);
-        break;
-      case Aspect::Font: {
-        const FlFont font = FontOf(c);
-        textfont(font.widget_face);
-        textsize(font.size);
-        break;
-      }
-      default:
-        break;
-    }
+  void ShowItems(const std::vector<Text>& items) override {
+    for (const Text& item : items) add(ShownText(item).c_str());
   }
-
- private:
-  static void Chosen(Fl_Widget*, void* data) {
-    auto* self = static_cast<ListBoxView*>(data);
-    self->app().Select(self->id(), self->value() - 1);
+  void ShowSelection(int32_t selection) override {
+    if (selection < 0)
+      deselect();
+    else
+      select(selection + 1);
   }
+  int32_t ChosenIndex() override { return value() - 1; }
 };
 
 }  // namespace

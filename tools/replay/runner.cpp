@@ -60,96 +60,23 @@ std::string NumberText(double value) {
 }
 
 // The property a script names, for the kind of the control.
-struct NamedProperty {
-  int32_t index;
-  int32_t member = prop::kWholeValue;
-  enum class Shape { Text, Colour, Integer, Logical } shape;
-};
-
-std::optional<NamedProperty> MainProperty(Kind kind) {
-  using Shape = NamedProperty::Shape;
-  switch (kind) {
-    case Kind::EditBox:
-      return NamedProperty{prop::kContent, prop::kWholeValue, Shape::Text};
-    case Kind::Label:
-    case Kind::GroupBox:
-    case Kind::TransLabel:
-    case Kind::Button:
-    case Kind::RadioBox:
-    case Kind::SuperBtn:
-      return NamedProperty{prop::kCaption, prop::kWholeValue, Shape::Text};
-    case Kind::ComboBox:
-    case Kind::ListBox:
-      return NamedProperty{prop::kSelection, prop::kWholeValue, Shape::Integer};
-    case Kind::ProcessBar:
-      return NamedProperty{prop::kProgressPosition, prop::kWholeValue, Shape::Integer};
-    case Kind::SliderBar:
-      return NamedProperty{prop::kSliderPosition, prop::kWholeValue, Shape::Integer};
-    case Kind::ColorPicker:
-      return NamedProperty{prop::kCurrentColour, prop::kWholeValue, Shape::Colour};
-    case Kind::Timer:
-      return NamedProperty{prop::kInterval, prop::kWholeValue, Shape::Integer};
-    default:
-      return std::nullopt;
-  }
-}
-
-NamedProperty PropertyByName(const Control& c, const std::string& name) {
-  using Shape = NamedProperty::Shape;
-  const auto main = MainProperty(c.kind);
-  auto require = [&](bool ok) {
-    if (!ok)
-      throw ScriptError("property " + name + " does not apply to " + c.name);
-  };
-  if (name == "visible")
-    return {prop::kVisible, prop::kWholeValue, Shape::Logical};
-  if (name == "disabled")
-    return {prop::kDisabled, prop::kWholeValue, Shape::Logical};
-  if (name == "content") {
-    require(c.kind == Kind::EditBox);
-    return *main;
-  }
-  if (name == "caption") {
-    require(main && main->shape == Shape::Text && c.kind != Kind::EditBox);
-    return *main;
-  }
-  if (name == "textcolour") {
-    require(c.kind == Kind::EditBox);
-    return {prop::kTextColour, prop::kWholeValue, Shape::Colour};
-  }
-  if (name == "fontsize") {
-    require(c.kind == Kind::EditBox);
-    return {prop::kFont, prop::kFontSize, Shape::Integer};
-  }
-  if (name == "interval") {
-    require(c.kind == Kind::Timer);
-    return *main;
-  }
-  if (name == "position") {
-    require(c.kind == Kind::ProcessBar || c.kind == Kind::SliderBar);
-    return *main;
-  }
-  if (name == "selection") {
-    require(c.kind == Kind::ComboBox || c.kind == Kind::ListBox);
-    return *main;
-  }
-  if (name == "colour") {
-    require(c.kind == Kind::ColorPicker);
-    return *main;
-  }
+const PropertyRow& PropertyByName(const Control& c, const std::string& name) {
+  if (const PropertyRow* row = PropertyNamed(c.kind, name))
+    return *row;
+  if (IsPropertyName(name))
+    throw ScriptError("property " + name + " does not apply to " + c.name);
   throw ScriptError("unknown property: " + name);
 }
 
-std::string ValueText(const PropertyValue& value, NamedProperty::Shape shape) {
-  using Shape = NamedProperty::Shape;
+std::string ValueText(const PropertyValue& value, Shape shape) {
   switch (shape) {
-    case Shape::Text:
+    case Shape::TextValue:
       return PrintableText(std::get<Text>(value));
-    case Shape::Colour:
+    case Shape::ColourValue:
       return ColourText(std::get<Colour>(value));
-    case Shape::Logical:
+    case Shape::LogicalValue:
       return std::get<int32_t>(value) != 0 ? "1" : "0";
-    case Shape::Integer:
+    case Shape::IntegerValue:
       return std::to_string(std::get<int32_t>(value));
   }
   return {};
@@ -307,46 +234,30 @@ bool ReplayRunner::Execute(const ScriptLine& line) {
   } else if (command == "write") {
     need(2);
     Control& c = control();
-    const NamedProperty p = PropertyByName(c, words[1]);
+    const PropertyRow& p = PropertyByName(c, words[1]);
     // The value is the rest of the line after the property name.
     const std::string& rest = line.rest_after_name;
     const size_t skip = std::min(rest.size(), words[1].size() + 1);
     const std::string value = rest.substr(skip);
     switch (p.shape) {
-      case NamedProperty::Shape::Text:
+      case Shape::TextValue:
         WriteProperty(kMainWindow, c.id, p.index, p.member,
                       TextFromUtf8(UnescapeLineBreaks(value)));
         break;
-      case NamedProperty::Shape::Colour:
+      case Shape::ColourValue:
         WriteProperty(kMainWindow, c.id, p.index, p.member, ParseColour(value));
         break;
-      case NamedProperty::Shape::Integer:
-      case NamedProperty::Shape::Logical:
+      case Shape::IntegerValue:
+      case Shape::LogicalValue:
         WriteProperty(kMainWindow, c.id, p.index, p.member, ParseInteger(value));
         break;
     }
   } else if (command == "print") {
     Control& c = control();
-    const auto p =
-        words.size() >= 2 ? std::optional(PropertyByName(c, words[1])) : MainProperty(c.kind);
-    if (!p)
+    const PropertyRow* p = words.size() >= 2 ? &PropertyByName(c, words[1]) : MainProperty(c.kind);
+    if (p == nullptr)
       throw ScriptError(words[0] + " has no main property");
-    const std::string name = words.size() >= 2 ? words[1] : [&] {
-      switch (p->shape) {
-        case NamedProperty::Shape::Text:
-          return std::string(c.kind == Kind::EditBox ? "content" : "caption");
-        case NamedProperty::Shape::Colour:
-          return std::string("colour");
-        default:
-          break;
-      }
-      if (c.kind == Kind::Timer)
-        return std::string("interval");
-      if (c.kind == Kind::ComboBox || c.kind == Kind::ListBox)
-        return std::string("selection");
-      return std::string("position");
-    }();
-    Print(c.name + "." + name + "=" +
+    Print(c.name + "." + std::string(p->script_name) + "=" +
           ValueText(ReadProperty(kMainWindow, c.id, p->index, p->member), p->shape));
   } else if (command == "eval") {
     need(2);
@@ -382,7 +293,7 @@ bool ReplayRunner::Execute(const ScriptLine& line) {
                         " parent=" + (parent ? parent->name : "-") +
                         " visible=" + (ReadInteger(c.id, prop::kVisible) ? "1" : "0") +
                         " disabled=" + (ReadInteger(c.id, prop::kDisabled) ? "1" : "0");
-      if (const auto p = MainProperty(c.kind))
+      if (const PropertyRow* p = MainProperty(c.kind))
         row += " main=" + ValueText(ReadProperty(kMainWindow, c.id, p->index, p->member), p->shape);
       Print(row);
     }

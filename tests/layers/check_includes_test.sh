@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The include check catches what it is there to catch: each case plants one file in a
+# small tree of the program's folders and expects the check to pass or to name the file.
+set -uo pipefail
+checker="$(cd "$(dirname "$0")/../.." && pwd)/scripts/check-includes.sh"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+failures=0
+# case name | file to plant | its include | expected: pass, or the text the failure names
+cases=(
+  "services may use services|services/a.cpp|services/text.h|pass"
+  "services may not reach the shell|services/a.cpp|shell/runtime.h|services may not include \"shell/runtime.h\""
+  "services may not reach a front end|services/a.cpp|platform/fltk/views.h|services may not include"
+  "a handler may use the catalogue's names|records/a.cpp|shell/control_ids.h|pass"
+  "a handler may not use the dispatcher|records/a.cpp|shell/dispatcher.h|records may not include \"shell/dispatcher.h\""
+  "a handler may not include a front end|scoreboard/a.cpp|platform/headless/headless_front_end.h|scoreboard may not include"
+  "the shell may not include a handler folder|shell/a.cpp|scoreboard/board.h|shell may not include"
+  "the shell may not include a front end|shell/a.cpp|platform/win32/wide.h|shell may not include"
+  "one front end may not use another|platform/fltk/a.cpp|platform/win32/wide.h|platform/fltk may not include"
+  "a front end may use the shell|platform/win32/a.cpp|shell/front_end.h|pass"
+  "a folder without a rule is refused|platform/cocoa/a.cpp|services/text.h|its folder has no rule"
+  "a header beside the file is fine|platform/fltk/a.cpp|views.h|pass"
+  "a header neither beside nor generated is refused|platform/fltk/a.cpp|nowhere.h|neither beside it nor generated"
+)
+for entry in "${cases[@]}"; do
+  IFS='|' read -r name planted included expected <<<"$entry"
+  tree="$work/tree"
+  rm -rf "$tree"
+  mkdir -p "$tree/services" "$tree/platform/fltk" "$(dirname "$tree/$planted")"
+  printf '#pragma once\n' >"$tree/services/text.h"
+  printf '#pragma once\n' >"$tree/platform/fltk/views.h"
+  printf '#include "%s"\n' "$included" >"$tree/$planted"
+  output="$("$checker" "$tree" 2>&1)"
+  status=$?
+  if [[ "$expected" == pass ]]; then
+    ((status == 0)) || { echo "FAIL: $name: refused: $output"; failures=$((failures + 1)); }
+  elif ((status == 0)) || [[ "$output" != *"$planted"* || "$output" != *"$expected"* ]]; then
+    echo "FAIL: $name: expected a failure naming $planted and \"$expected\", got ($status): $output"
+    failures=$((failures + 1))
+  fi
+done
+echo "check-includes test: ${#cases[@]} cases, $failures failed"
+((failures == 0))
