@@ -339,7 +339,7 @@ bool Win32FrontEnd::LaunchProgram(const Text& command_line, int32_t show_window,
 }
 
 void Win32FrontEnd::ShowFatalError(const Text& text) {
-  MessageBoxW(nullptr, Wide(text).c_str(), Wide(Gb("错误")).c_str(), MB_ICONERROR);
+  MessageBoxW(nullptr, Wide(text).c_str(), Wide(FatalErrorCaption()).c_str(), MB_ICONERROR);
   RunShutdown();
   ExitProcess(static_cast<UINT>(-1));
 }
