@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/native_control.h"
+#include "platform/win32/palette.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_front_end.h"
 #include "services/file_services.h"
