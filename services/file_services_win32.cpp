@@ -2,13 +2,7 @@
 // come out right whatever the system's ANSI code page is.
 #ifdef _WIN32
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "services/windows_api.h"
 
 #include <climits>
 #include <cstddef>

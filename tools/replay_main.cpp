@@ -17,10 +17,7 @@
 // After the program's headers: windows.h defines macros such as CreateWindow.
 #include <fcntl.h>
 #include <io.h>
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "services/windows_api.h"
 // windows.h first: shellapi.h needs its types.
 #include <shellapi.h>
 #endif

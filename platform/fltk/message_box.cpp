@@ -16,6 +16,7 @@
 #include "platform/fltk/fltk_front_end.h"
 #include "platform/fltk/main_window.h"
 #include "platform/fltk/x11_window.h"
+#include "services/fatal_error.h"
 #include "services/message_services.h"
 #include "shell/keyboard.h"
 
@@ -173,5 +174,5 @@ void FltkFrontEnd::ShowFatalError(const Text& text) {
   std::fprintf(stderr, "%s\n", shown.c_str());
   if (!DisplayAvailable())
     return;  // no screen to show it on: the message went to standard error already
-  RunBox(shown, ShownText(Gb("错误")), message_flags::kIconError);
+  RunBox(shown, ShownText(FatalErrorCaption()), message_flags::kIconError);
 }

@@ -1,4 +1,4 @@
-// Small pieces every control kind shares: borders, colours, fonts, notice forwarding.
+// Small pieces the control kinds share: styles, borders, colours, fonts, focus marks.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -71,42 +71,19 @@ HFONT MakeFont(const Font& font) {
   return CreateFontIndirectW(&description);
 }
 
-HFONT FontOf(const NativeControl& native) {
-  if (native.font != nullptr)
-    return native.font;
-  return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+DWORD ButtonCaptionAlign(const OwnProperties& own) {
+  switch (own.align) {
+    case Align::Centre:
+      return BS_CENTER;
+    case Align::Right:
+      return BS_RIGHT;
+    default:
+      return BS_LEFT;
+  }
 }
 
-bool ForwardedByGroupBox(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
-  switch (message) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_DRAWITEM:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORLISTBOX:
-      result = SendMessageW(GetAncestor(hwnd, GA_ROOT), message, wparam, lparam);
-      return true;
-    case WM_ERASEBKGND: {
-      // The box only draws its frame and title; inside it the window's background
-      // shows, as it does around a transparent label.
-      RECT client;
-      GetClientRect(hwnd, &client);
-      HWND top = GetAncestor(hwnd, GA_ROOT);
-      RECT under = client;
-      MapWindowPoints(hwnd, top, reinterpret_cast<POINT*>(&under), 2);
-      HDC dc = reinterpret_cast<HDC>(wparam);
-      POINT origin;
-      SetViewportOrgEx(dc, -under.left, -under.top, &origin);
-      SendMessageW(top, kPaintBackgroundMessage, wparam, reinterpret_cast<LPARAM>(&under));
-      SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
-      result = 1;
-      return true;
-    }
-    default:
-      return false;
-  }
+void DrawFocusInside(HDC dc, const RECT& face, int inset) {
+  RECT focus = face;
+  InflateRect(&focus, -inset, -inset);
+  DrawFocusRect(dc, &focus);
 }

@@ -1,16 +1,29 @@
-// Group boxes paint their own frame and caption: a themed group box draws its caption
-// in the theme's colour whatever WM_CTLCOLORSTATIC says, and the team names and "游戏时间"
-// must show in the catalogue's red and blue on every Windows.
+// GroupBox: paints its own frame and caption: a themed group box draws its caption in
+// the theme's colour whatever WM_CTLCOLORSTATIC says, and the team names and "游戏时间"
+// must show in the catalogue's red and blue on every Windows. It parents its members,
+// so their notices reach it first: it hands them on to the window.
 #include <windows.h>
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <string>
 
-#include "platform/win32/native_control.h"
+#include "platform/win32/native_kinds.h"
 #include "platform/win32/wide.h"
+#include "shell/catalogue.h"
 
 namespace {
+
+class GroupBox : public NativeControl {
+ public:
+  using NativeControl::NativeControl;
+
+  void Paint(HWND hwnd) const;
+
+ protected:
+  HWND MakeWindow(HWND parent) override;
+};
 
 // Where the caption starts, as the platform places it: 8 pixels in from the side it is
 // aligned to.
@@ -25,23 +38,23 @@ int CaptionLeft(const OwnProperties& own, int box_width, int text_width) {
   }
 }
 
-void Paint(HWND hwnd, const NativeControl& native) {
+void GroupBox::Paint(HWND hwnd) const {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(hwnd, &paint);
   RECT client;
   GetClientRect(hwnd, &client);
-  HGDIOBJ old_font = SelectObject(dc, FontOf(native));
+  HGDIOBJ old_font = SelectObject(dc, font());
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
   RECT frame = client;
   frame.top += metrics.tmHeight / 2;
   DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
 
-  const std::wstring caption = Wide(native.model->text);
+  const std::wstring caption = Wide(model().text);
   if (!caption.empty()) {
     SIZE size{};
     GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-    const int left = CaptionLeft(native.model->entry->own, client.right, size.cx);
+    const int left = CaptionLeft(model().entry->own, client.right, size.cx);
     // The window answers the caption's colours and brush, as it does for every label.
     auto brush = reinterpret_cast<HBRUSH>(
         SendMessageW(GetAncestor(hwnd, GA_ROOT), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
@@ -60,6 +73,42 @@ void Paint(HWND hwnd, const NativeControl& native) {
   EndPaint(hwnd, &paint);
 }
 
+// The members' notices go on to the window, which finds the member they are about.
+// True when the message was taken.
+bool ForwardedByGroupBox(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+      result = SendMessageW(GetAncestor(hwnd, GA_ROOT), message, wparam, lparam);
+      return true;
+    case WM_ERASEBKGND: {
+      // The box only draws its frame and title; inside it the window's background
+      // shows, as it does around a transparent label.
+      RECT client;
+      GetClientRect(hwnd, &client);
+      HWND top = GetAncestor(hwnd, GA_ROOT);
+      RECT under = client;
+      MapWindowPoints(hwnd, top, reinterpret_cast<POINT*>(&under), 2);
+      HDC dc = reinterpret_cast<HDC>(wparam);
+      POINT origin;
+      SetViewportOrgEx(dc, -under.left, -under.top, &origin);
+      SendMessageW(top, kPaintBackgroundMessage, wparam, reinterpret_cast<LPARAM>(&under));
+      SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+      result = 1;
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
 // One class of our own built on BUTTON (a superclass) rather than two subclasses per
 // box: a subclass looks its data up as a window property on every message, which
 // under Wine is a round trip to the server.
@@ -71,12 +120,11 @@ LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
     const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
-  const auto* native =
-      reinterpret_cast<const NativeControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  const auto* box = reinterpret_cast<const GroupBox*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   switch (message) {
     case WM_PAINT:
-      if (native != nullptr) {
-        Paint(hwnd, *native);
+      if (box != nullptr) {
+        box->Paint(hwnd);
         return 0;
       }
       break;
@@ -96,10 +144,25 @@ LRESULT CALLBACK GroupBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
   return CallWindowProcW(platform_button, hwnd, message, wparam, lparam);
 }
 
-}  // namespace
-
-const wchar_t* GroupBoxClass() {
+HWND GroupBox::MakeWindow(HWND parent) {
   static const bool registered =
       RegisterSuperclass(WC_BUTTONW, kGroupBoxClass, GroupBoxProc, platform_button);
-  return registered ? kGroupBoxClass : nullptr;
+  if (!registered)
+    return nullptr;
+  const Control& c = model();
+  const OwnProperties& own = c.entry->own;
+  const DWORD style =
+      CreationStyle(c) | BorderStyle(own.border) | BS_GROUPBOX | ButtonCaptionAlign(own);
+  HWND hwnd = CreateWindowExW(BorderExStyle(own.border), kGroupBoxClass, Wide(c.text).c_str(),
+                              style, c.rect.left, c.rect.top, c.rect.width, c.rect.height, parent,
+                              nullptr, GetModuleHandleW(nullptr), this);
+  if (hwnd != nullptr)
+    SetWindowTheme(hwnd, L"", L"");  // visual styles would ignore the caption colours
+  return hwnd;
+}
+
+}  // namespace
+
+std::unique_ptr<NativeControl> MakeGroupBox(Win32FrontEnd& owner, const Control& control) {
+  return std::make_unique<GroupBox>(owner, control);
 }

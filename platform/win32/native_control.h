@@ -1,58 +1,70 @@
 #pragma once
-// One control of the window as the Win32 front end holds it: the model it mirrors and
-// the native window that shows it. Each kind's creation and drawing lives in its own file.
+// One control of the window as the Win32 front end holds it: the model it mirrors, the
+// native window that shows it, and the kind's own answers to what the platform reports
+// about it. Each kind lives in its own file; the window only finds the control a notice
+// came from and hands the notice to it.
 #include <windows.h>
+// The program's interfaces have members of these names; not the platform's A/W macros.
+#undef CreateWindow
+#undef MessageBox
 
 #include <cstdint>
-#include <functional>
 
+#include "services/control_host.h"
 #include "services/control_model.h"
 
-struct PictureDib;
+class Application;
+class Win32FrontEnd;
 
-struct NativeControl {
-  const Control* model = nullptr;  // points into the ControlModel, which never moves
-  HWND hwnd = nullptr;
-  HFONT font = nullptr;  // owned when the control has a font of its own, else the stock font
-  bool muted = false;    // the program is setting an EditBox's text: no user edit to report
-  bool hot = false;      // the mouse is over a SuperBtn
-  const PictureDib* picture = nullptr;  // a picture button's face
+class NativeControl {
+ public:
+  NativeControl(Win32FrontEnd& owner, const Control& model) : owner_(owner), model_(model) {}
+  virtual ~NativeControl();
+  NativeControl(const NativeControl&) = delete;
+  NativeControl& operator=(const NativeControl&) = delete;
+
+  // Makes the native window, hidden at the control's rectangle, in its font; false when
+  // the platform refuses. The front end shows it once every control is made.
+  bool Create(HWND parent);
+  // Shows one aspect of the model again.
+  void Changed(Aspect aspect);
+
+  // What the platform reports about the control, reflected to it by the window.
+  virtual void OnCommand(UINT /*code*/) {}
+  virtual void OnScroll(UINT /*code*/) {}
+  virtual void OnDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
+  // WM_CTLCOLOR*: sets the colours the platform draws the control's text in and answers
+  // the brush of its background.
+  virtual LRESULT OnColour(HDC dc);
+  // The window's own keys or a closed dialog just gave the control the focus.
+  virtual void Focused() {}
+
+  const Control& model() const { return model_; }
+  HWND hwnd() const { return hwnd_; }
+  // The control's own font, or the stock GUI font.
+  HFONT font() const;
+
+ protected:
+  // The kind's native window, with the creation data its class expects.
+  virtual HWND MakeWindow(HWND parent) = 0;
+  // The aspects that differ between kinds (all but visibility, font and geometry).
+  virtual void Show(Aspect aspect);
+  // Sets the window's text to the model's unless it shows it already; true when it changed.
+  bool ShowCaption();
+
+  Win32FrontEnd& owner() const { return owner_; }
+  Application& app() const;
+
+ private:
+  Win32FrontEnd& owner_;
+  const Control& model_;  // in the ControlModel, which never moves
+  HWND hwnd_ = nullptr;
+  HFONT font_ = nullptr;  // owned; nullptr for the stock font
 };
 
 // Private messages. A transparent label asks the top-level window to paint the part of
 // the background picture under it: wParam = HDC, lParam = RECT* in the window's client.
 inline constexpr UINT kPaintBackgroundMessage = WM_APP + 1;
-
-// Creation, all hidden at the control's rectangle; the front end shows them afterwards.
-HWND CreateEditBox(const Control& c, HWND parent, NativeControl& native);
-HWND CreateButtonKind(const Control& c, HWND parent, NativeControl& native);
-HWND CreateLabelKind(const Control& c, HWND parent, NativeControl& native);
-HWND CreateListKind(const Control& c, HWND parent);
-HWND CreateBarKind(const Control& c, HWND parent);
-
-// Owner-drawn faces.
-void DrawSuperButton(const NativeControl& native, const DRAWITEMSTRUCT& item);
-void DrawPictureButton(const NativeControl& native, const DRAWITEMSTRUCT& item);
-void DrawPickerButton(const NativeControl& native, const DRAWITEMSTRUCT& item);
-
-// The colour picker's pop-up: 32 named cells and "其它颜色..." for the system dialog.
-// `picked` runs after the pop-up is gone, only when the user chose a colour.
-// It never takes the activation or the focus; it holds the mouse capture while open.
-void OpenPalette(HWND picker, HWND owner, Colour current, std::function<void(Colour)> picked);
-// The open pop-up, or nullptr.
-HWND OpenPaletteWindow();
-// Closes an open pop-up without a choice; true when one was open.
-bool DismissPalette();
-// Closes an open pop-up once the keyboard focus is no longer on its picker.
-void DismissPaletteIfFocusLeft(HWND focus);
-
-// A group box parents its members, so their notices reach it first: it hands them on
-// (and lets the window's background show inside it). True when the message was taken.
-bool ForwardedByGroupBox(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
-// The class group boxes are made from: the platform's BUTTON, painting its own frame and
-// caption (in the control's text colour on every theme) and handing its members'
-// notices on. Its creation data is the NativeControl. Empty when it cannot be had.
-const wchar_t* GroupBoxClass();
 
 // Registers `name`, a class of this program's own made from the platform's class `base`
 // with `proc` as its window procedure (superclassing: one class, not one subclass for
@@ -69,10 +81,14 @@ DWORD CreationStyle(const Control& c);
 DWORD BorderStyle(int32_t border);
 DWORD BorderExStyle(int32_t border);
 
+// Where a BUTTON-made control puts its caption across.
+DWORD ButtonCaptionAlign(const OwnProperties& own);
+
 // A catalogue colour as drawn: the default colour takes the given system colour.
 COLORREF ShownColour(Colour colour, int system_colour);
 
-// Applies the control's font: its own (GB2312 character set) or the stock GUI font.
-// Returns the font now owned by the control (nullptr for the stock font).
+// The control's own font (GB2312 character set); nullptr for the stock GUI font.
 HFONT MakeFont(const Font& font);
-HFONT FontOf(const NativeControl& native);
+
+// The focus rectangle of an owner-drawn button, `inset` pixels inside its face.
+void DrawFocusInside(HDC dc, const RECT& face, int inset);

@@ -2,11 +2,10 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
-#include <algorithm>
 #include <string>
 
+#include "platform/win32/native_kinds.h"
+#include "platform/win32/palette.h"
 #include "platform/win32/pictures_win32.h"
 #include "platform/win32/wide.h"
 #include "services/fatal_error.h"
@@ -15,19 +14,6 @@
 #include "shell/shutdown.h"
 
 namespace {
-
-// Whether the window already shows this text. The clock label is rewritten with the
-// text it holds whenever its ticks are caught up before something the user does:
-// setting an unchanged caption would make the platform redraw it for nothing.
-bool ShowsText(HWND hwnd, const std::wstring& text) {
-  const int length = GetWindowTextLengthW(hwnd);
-  if (length != static_cast<int>(text.size()))
-    return false;
-  std::wstring shown(static_cast<size_t>(length) + 1, L'\0');
-  GetWindowTextW(hwnd, shown.data(), length + 1);
-  shown.resize(static_cast<size_t>(length));
-  return shown == text;
-}
 
 constexpr wchar_t kWindowClass[] = L"ScoreboardWindow";
 
@@ -47,19 +33,11 @@ int32_t Modifiers(WPARAM key) {
   return state;
 }
 
-bool IsPictureButton(const Control& c) {
-  return c.kind == Kind::Button && c.entry != nullptr && c.entry->own.picture != nullptr;
-}
-
 }  // namespace
 
 Win32FrontEnd::Win32FrontEnd() = default;
 
 Win32FrontEnd::~Win32FrontEnd() {
-  for (auto& native : controls_) {
-    if (native->font != nullptr)
-      DeleteObject(native->font);
-  }
   for (auto& [colour, brush] : brushes_) DeleteObject(brush);
   if (background_cache_ != nullptr)
     DeleteObject(background_cache_);
@@ -91,68 +69,33 @@ void Win32FrontEnd::CreateWindow(const ControlModel& model) {
   MakeBackground();
   CreateControls();
   FixStacking();
-  for (auto& native : controls_) {
-    if (native->hwnd != nullptr)
-      ShowWindow(native->hwnd, native->model->visible ? SW_SHOWNA : SW_HIDE);
-  }
+  for (auto& native : controls_)
+    ShowWindow(native->hwnd(), native->model().visible ? SW_SHOWNA : SW_HIDE);
   SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   ShowWindow(window_, SW_SHOW);
   UpdateWindow(window_);
 }
 
 void Win32FrontEnd::CreateControls() {
-  const auto& controls = model_->controls();
   controls_.clear();
-  for (const Control& c : controls) {
-    auto native = std::make_unique<NativeControl>();
-    native->model = &c;
-    controls_.push_back(std::move(native));
+  for (const Control& c : model_->controls()) {
+    if (const NativeMaker make = MakerOf(c.kind))
+      controls_.push_back(make(*this, c));
   }
   // Last catalogue entry first, each a hidden child of the window.
   for (size_t i = controls_.size(); i-- > 0;) {
     NativeControl& native = *controls_[i];
-    const Control& c = *native.model;
-    HWND hwnd = nullptr;
-    switch (c.kind) {
-      case Kind::EditBox:
-        hwnd = CreateEditBox(c, window_, native);
-        break;
-      case Kind::Button:
-      case Kind::RadioBox:
-      case Kind::GroupBox:
-      case Kind::SuperBtn:
-      case Kind::ColorPicker:
-        hwnd = CreateButtonKind(c, window_, native);
-        break;
-      case Kind::Label:
-      case Kind::TransLabel:
-        hwnd = CreateLabelKind(c, window_, native);
-        break;
-      case Kind::ComboBox:
-      case Kind::ListBox:
-        hwnd = CreateListKind(c, window_);
-        break;
-      case Kind::ProcessBar:
-      case Kind::SliderBar:
-        hwnd = CreateBarKind(c, window_);
-        break;
-      default:
-        continue;  // timers and the common dialog have no window
-    }
-    if (hwnd == nullptr)
+    if (!native.Create(window_))
       FatalRuntimeError(std::nullopt, Gb("载入启动窗口失败"));
-    native.hwnd = hwnd;
-    native.font = MakeFont(c.font);
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(native)), FALSE);
-    by_window_[hwnd] = &native;
-    by_id_[c.id] = &native;
+    by_window_[native.hwnd()] = &native;
+    by_id_[native.model().id] = &native;
   }
   // Group box members move into their box; their stored places are relative to it.
   for (auto& native : controls_) {
-    if (native->hwnd == nullptr || native->model->parent == 0)
+    if (native->model().parent == 0)
       continue;
-    if (NativeControl* group = Native(native->model->parent))
-      SetParent(native->hwnd, group->hwnd);
+    if (NativeControl* group = Native(native->model().parent))
+      SetParent(native->hwnd(), group->hwnd());
   }
 }
 
@@ -160,12 +103,10 @@ void Win32FrontEnd::FixStacking() {
   // Among siblings, earlier catalogue entries lie on top.
   std::map<ControlId, HWND> lowest;
   for (auto& native : controls_) {
-    if (native->hwnd == nullptr)
-      continue;
-    auto found = lowest.find(native->model->parent);
+    auto found = lowest.find(native->model().parent);
     const HWND above = found == lowest.end() ? HWND_TOP : found->second;
-    SetWindowPos(native->hwnd, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    lowest[native->model->parent] = native->hwnd;
+    SetWindowPos(native->hwnd(), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    lowest[native->model().parent] = native->hwnd();
   }
 }
 
@@ -221,72 +162,8 @@ NativeControl* Win32FrontEnd::ControlOfWindow(HWND hwnd) {
 }
 
 void Win32FrontEnd::Changed(ControlId control, Aspect aspect) {
-  NativeControl* native = Native(control);
-  if (native == nullptr || native->hwnd == nullptr)
-    return;
-  const Control& c = *native->model;
-  HWND hwnd = native->hwnd;
-  switch (aspect) {
-    case Aspect::Visible:
-      ShowWindow(hwnd, c.visible ? SW_SHOWNA : SW_HIDE);
-      break;
-    case Aspect::Disabled:
-      EnableWindow(hwnd, c.disabled ? FALSE : TRUE);
-      if (c.kind == Kind::TransLabel)
-        InvalidateRect(hwnd, nullptr, FALSE);
-      break;
-    case Aspect::Caption:
-      if (c.kind == Kind::EditBox) {
-        // A program write: the core raises content changed itself, once.
-        native->muted = true;
-        SetWindowTextW(hwnd, Wide(c.text).c_str());
-        native->muted = false;
-      } else {
-        const std::wstring caption = Wide(c.text);
-        if (ShowsText(hwnd, caption))
-          break;
-        SetWindowTextW(hwnd, caption.c_str());
-        if (c.kind == Kind::TransLabel)
-          RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        else if (c.kind == Kind::SuperBtn)
-          InvalidateRect(hwnd, nullptr, FALSE);
-      }
-      break;
-    case Aspect::TextColour:
-    case Aspect::PickedColour:
-      InvalidateRect(hwnd, nullptr, TRUE);
-      break;
-    case Aspect::Font: {
-      HFONT old = native->font;
-      native->font = MakeFont(c.font);
-      SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(*native)), TRUE);
-      if (old != nullptr)
-        DeleteObject(old);
-      break;
-    }
-    case Aspect::Geometry:
-      SetWindowPos(hwnd, nullptr, c.rect.left, c.rect.top, c.rect.width, c.rect.height,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-      break;
-    case Aspect::Selection:
-      if (c.kind == Kind::ComboBox)
-        SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(c.selection), 0);
-      else if (c.kind == Kind::ListBox)
-        SendMessageW(hwnd, LB_SETCURSEL, static_cast<WPARAM>(c.selection), 0);
-      break;
-    case Aspect::Position:
-      if (c.kind == Kind::ProcessBar) {
-        // Stored as written; drawn limited to the bar's range.
-        const int shown = std::clamp(c.position, c.minimum, std::max(c.minimum, c.maximum));
-        SendMessageW(hwnd, PBM_SETPOS, static_cast<WPARAM>(shown), 0);
-      } else if (c.kind == Kind::SliderBar) {
-        SendMessageW(hwnd, TBM_SETPOS, TRUE, c.position);
-      }
-      break;
-    case Aspect::Checked:
-      SendMessageW(hwnd, BM_SETCHECK, c.checked ? BST_CHECKED : BST_UNCHECKED, 0);
-      break;
-  }
+  if (NativeControl* native = Native(control))
+    native->Changed(aspect);
 }
 
 void Win32FrontEnd::StartTimer(ControlId timer, int32_t period_ms) {
@@ -339,7 +216,7 @@ bool Win32FrontEnd::LaunchProgram(const Text& command_line, int32_t show_window,
 }
 
 void Win32FrontEnd::ShowFatalError(const Text& text) {
-  MessageBoxW(nullptr, Wide(text).c_str(), Wide(Gb("错误")).c_str(), MB_ICONERROR);
+  MessageBoxW(nullptr, Wide(text).c_str(), Wide(FatalErrorCaption()).c_str(), MB_ICONERROR);
   RunShutdown();
   ExitProcess(static_cast<UINT>(-1));
 }
@@ -382,7 +259,7 @@ bool Win32FrontEnd::PreTranslate(const MSG& message) {
   NativeControl* native = ControlOfWindow(message.hwnd);
   const auto key = static_cast<int32_t>(message.wParam);
   const int32_t modifiers = Modifiers(message.wParam);
-  const Control* c = native != nullptr ? native->model : nullptr;
+  const Control* c = native != nullptr ? &native->model() : nullptr;
   const WindowKey window_key = PreTranslateKey(*model_, c != nullptr ? c->id : 0, key, modifiers);
   switch (window_key.action) {
     case WindowKey::Action::MoveFocus:
@@ -408,11 +285,10 @@ bool Win32FrontEnd::PreTranslate(const MSG& message) {
 
 void Win32FrontEnd::FocusControl(ControlId id) {
   NativeControl* target = Native(id);
-  if (target == nullptr || target->hwnd == nullptr)
+  if (target == nullptr)
     return;
-  FocusWithoutClick(target->hwnd);
-  if (target->model->kind == Kind::EditBox)
-    SendMessageW(target->hwnd, EM_SETSEL, 0, -1);
+  FocusWithoutClick(target->hwnd());
+  target->Focused();
 }
 
 void Win32FrontEnd::FocusWithoutClick(HWND hwnd) {
@@ -434,9 +310,9 @@ void Win32FrontEnd::ReportFocusChange() {
   if (lost == got)
     return;
   if (lost != nullptr)
-    application_->Focus(lost->model->id, false);
+    application_->Focus(lost->model().id, false);
   if (got != nullptr)
-    application_->Focus(got->model->id, true);
+    application_->Focus(got->model().id, true);
 }
 
 HBRUSH Win32FrontEnd::Brush(COLORREF colour) {
@@ -446,61 +322,6 @@ HBRUSH Win32FrontEnd::Brush(COLORREF colour) {
   HBRUSH brush = CreateSolidBrush(colour);
   brushes_[colour] = brush;
   return brush;
-}
-
-LRESULT Win32FrontEnd::ControlColour(HDC dc, const NativeControl& native) {
-  const Control& c = *native.model;
-  const COLORREF back = ShownColour(c.back_colour, COLOR_BTNFACE);
-  SetTextColor(dc, ShownColour(c.text_colour, COLOR_WINDOWTEXT));
-  SetBkColor(dc, back);
-  return reinterpret_cast<LRESULT>(Brush(back));
-}
-
-void Win32FrontEnd::Command(NativeControl& native, UINT code) {
-  const Control& c = *native.model;
-  switch (c.kind) {
-    case Kind::Button:
-    case Kind::SuperBtn:
-      if (code == BN_CLICKED)
-        application_->Click(c.id);
-      break;
-    case Kind::RadioBox:
-      // A radio box reports a click when it merely gets the focus (a platform habit);
-      // focus moves of our own are no choice of the user's.
-      if (code == BN_CLICKED && !moving_focus_)
-        application_->Click(c.id);
-      break;
-    case Kind::ColorPicker:
-      if (code == BN_CLICKED && model_->TakesInput(c)) {
-        const ControlId id = c.id;
-        OpenPalette(native.hwnd, window_, c.picked_colour,
-                    [this, id](Colour colour) { application_->Pick(id, colour); });
-      }
-      break;
-    case Kind::EditBox:
-      if (code == EN_CHANGE && !native.muted) {
-        const int length = GetWindowTextLengthW(native.hwnd);
-        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-        const int got = GetWindowTextW(native.hwnd, text.data(), length + 1);
-        text.resize(static_cast<size_t>(std::max(got, 0)));
-        application_->Edited(c.id, TextFromWide(text));
-      }
-      break;
-    case Kind::ComboBox:
-      if (code == CBN_SELCHANGE) {
-        const auto index = static_cast<int32_t>(SendMessageW(native.hwnd, CB_GETCURSEL, 0, 0));
-        application_->Select(c.id, index);
-      }
-      break;
-    case Kind::ListBox:
-      if (code == LBN_SELCHANGE) {
-        const auto index = static_cast<int32_t>(SendMessageW(native.hwnd, LB_GETCURSEL, 0, 0));
-        application_->Select(c.id, index);
-      }
-      break;
-    default:
-      break;
-  }
 }
 
 LRESULT CALLBACK Win32FrontEnd::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -525,20 +346,19 @@ LRESULT Win32FrontEnd::Handle(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
     case kPaintBackgroundMessage:
       PaintBackground(reinterpret_cast<HDC>(wparam), *reinterpret_cast<const RECT*>(lparam));
       return 1;
+    // What a control reports goes to the control, which answers it; a group box's
+    // members report through their box, which hands the notice on to here.
     case WM_COMMAND:
       if (lparam != 0 && application_ != nullptr) {
         if (NativeControl* native = FromWindow(reinterpret_cast<HWND>(lparam)))
-          Command(*native, HIWORD(wparam));
+          native->OnCommand(HIWORD(wparam));
       }
       return 0;
     case WM_HSCROLL:
     case WM_VSCROLL:
-      if (lparam != 0 && application_ != nullptr && LOWORD(wparam) != TB_ENDTRACK) {
-        NativeControl* native = FromWindow(reinterpret_cast<HWND>(lparam));
-        if (native != nullptr && native->model->kind == Kind::SliderBar) {
-          const auto position = static_cast<int32_t>(SendMessageW(native->hwnd, TBM_GETPOS, 0, 0));
-          application_->Slide(native->model->id, position);
-        }
+      if (lparam != 0 && application_ != nullptr) {
+        if (NativeControl* native = FromWindow(reinterpret_cast<HWND>(lparam)))
+          native->OnScroll(LOWORD(wparam));
       }
       return 0;
     case WM_DRAWITEM: {
@@ -546,12 +366,7 @@ LRESULT Win32FrontEnd::Handle(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
       NativeControl* native = FromWindow(item->hwndItem);
       if (native == nullptr)
         break;
-      if (native->model->kind == Kind::SuperBtn)
-        DrawSuperButton(*native, *item);
-      else if (native->model->kind == Kind::ColorPicker)
-        DrawPickerButton(*native, *item);
-      else if (IsPictureButton(*native->model))
-        DrawPictureButton(*native, *item);
+      native->OnDrawItem(*item);
       return TRUE;
     }
     case WM_CTLCOLOREDIT:
@@ -559,7 +374,7 @@ LRESULT Win32FrontEnd::Handle(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
       if (NativeControl* native = FromWindow(reinterpret_cast<HWND>(lparam)))
-        return ControlColour(reinterpret_cast<HDC>(wparam), *native);
+        return native->OnColour(reinterpret_cast<HDC>(wparam));
       break;
     case WM_TIMER: {
       auto found = timers_by_id_.find(wparam);
@@ -576,7 +391,7 @@ LRESULT Win32FrontEnd::Handle(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
           focus_to_restore_ = focus;
       } else if (focus_to_restore_ != nullptr && model_ != nullptr) {
         const NativeControl* had = ControlOfWindow(focus_to_restore_);
-        FocusControl(FocusAfterDialog(*model_, had != nullptr ? had->model->id : 0));
+        FocusControl(FocusAfterDialog(*model_, had != nullptr ? had->model().id : 0));
         return 0;
       }
       break;

@@ -29,8 +29,17 @@ class Win32FrontEnd : public FrontEnd {
   HWND main_window() const { return window_; }
   HWND WindowOf(ControlId id) const {
     auto found = by_id_.find(id);
-    return found == by_id_.end() ? nullptr : found->second->hwnd;
+    return found == by_id_.end() ? nullptr : found->second->hwnd();
   }
+
+  // What the controls ask of the window that holds them.
+  Application& app() const { return *application_; }
+  const ControlModel& model() const { return *model_; }
+  // A solid brush of the colour, kept until the window goes.
+  HBRUSH Brush(COLORREF colour);
+  // The focus is being moved by the program (the window's keys, a closed dialog), not
+  // by the user.
+  bool moving_focus() const { return moving_focus_; }
 
   void CreateWindow(const ControlModel& model) override;
   void Changed(ControlId control, Aspect aspect) override;
@@ -52,9 +61,6 @@ class Win32FrontEnd : public FrontEnd {
   void FixStacking();
   void MakeBackground();
   void PaintBackground(HDC dc, const RECT& area);
-  void Command(NativeControl& native, UINT code);
-  LRESULT ControlColour(HDC dc, const NativeControl& native);
-  HBRUSH Brush(COLORREF colour);
 
   NativeControl* FromWindow(HWND hwnd);
   NativeControl* Native(ControlId id);

@@ -15,10 +15,7 @@
 
 #ifdef _WIN32
 // After the program's headers: windows.h defines macros such as CreateWindow.
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "services/windows_api.h"
 // windows.h first: psapi.h needs its types.
 #include <psapi.h>
 #endif

@@ -17,10 +17,7 @@
 #pragma GCC diagnostic pop
 
 // After the program's headers: windows.h defines macros such as CreateWindow.
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "services/windows_api.h"
 
 namespace faults {
 namespace {

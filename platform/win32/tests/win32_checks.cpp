@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/native_control.h"
+#include "platform/win32/palette.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_front_end.h"
 #include "services/file_services.h"
@@ -202,6 +202,57 @@ void CheckCreatedWithFinalStyle(Win32FrontEnd& front_end, const ControlModel& mo
     }
   }
   Check(wrong == 0, "every control is created with its final style");
+}
+
+void CheckEveryKindMade(Win32FrontEnd& front_end, const ControlModel& model) {
+  // What the table of makers must give each kind: the window class, and for the kinds
+  // made from BUTTON its type (a picture button draws its own face).
+  constexpr LONG kNotAButton = -1;
+  constexpr LONG kPushOrPicture = -2;
+  struct Made {
+    Kind kind;
+    const wchar_t* window_class;  // nullptr: no window at all
+    LONG button_type;
+  };
+  const std::vector<Made> table = {
+      {Kind::EditBox, L"ScoreboardEdit", kNotAButton},
+      {Kind::Button, L"Button", kPushOrPicture},
+      {Kind::SuperBtn, L"Button", BS_OWNERDRAW},
+      {Kind::ColorPicker, L"Button", BS_OWNERDRAW},
+      {Kind::RadioBox, L"Button", BS_RADIOBUTTON},
+      {Kind::GroupBox, L"ScoreboardGroupBox", BS_GROUPBOX},
+      {Kind::Label, L"Static", kNotAButton},
+      {Kind::TransLabel, L"ScoreboardTransLabel", kNotAButton},
+      {Kind::ComboBox, L"ComboBox", kNotAButton},
+      {Kind::ListBox, L"ListBox", kNotAButton},
+      {Kind::ProcessBar, L"msctls_progress32", kNotAButton},
+      {Kind::SliderBar, L"msctls_trackbar32", kNotAButton},
+      {Kind::Timer, nullptr, kNotAButton},
+      {Kind::CommonDlg, nullptr, kNotAButton},
+  };
+  int wrong = 0;
+  for (const Control& c : model.controls()) {
+    auto row =
+        std::find_if(table.begin(), table.end(), [&](const Made& m) { return m.kind == c.kind; });
+    HWND hwnd = front_end.WindowOf(c.id);
+    bool ok = row != table.end();
+    if (ok && row->window_class == nullptr) {
+      ok = hwnd == nullptr;
+    } else if (ok) {
+      wchar_t window_class[64] = {};
+      GetClassNameW(hwnd, window_class, 64);
+      const LONG type = static_cast<LONG>(GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK);
+      LONG wanted = row->button_type;
+      if (wanted == kPushOrPicture)
+        wanted = c.entry->own.picture != nullptr ? BS_OWNERDRAW : BS_PUSHBUTTON;
+      ok = hwnd != nullptr && lstrcmpiW(window_class, row->window_class) == 0 &&
+           (wanted == kNotAButton || type == wanted);
+    }
+    if (!ok && wrong++ < 3)
+      std::printf("     %s (%.*s) is not made as its kind\n", c.name.c_str(),
+                  static_cast<int>(KindName(c.kind).size()), KindName(c.kind).data());
+  }
+  Check(wrong == 0, "every control is made by its kind's maker, as a window of its kind's class");
 }
 
 void CheckGreyedBoxes(Win32FrontEnd& front_end) {
@@ -568,6 +619,7 @@ int main() {
     CheckFileServices(GetRunDirectory());
     CheckWindow(front_end);
     CheckCreatedWithFinalStyle(front_end, application.model());
+    CheckEveryKindMade(front_end, application.model());
     CheckGreyedBoxes(front_end);
     CheckControls(front_end);
     CheckKeyboard(front_end, application);

@@ -1,12 +1,10 @@
-// Label is the platform's STATIC. TransLabel is a window of our own that paints the part
-// of the background picture under it, then its caption without a background.
+// TransLabel: a window of our own that paints the part of the background picture under
+// it, then its caption without a background. Clicks fall through it.
 #include <windows.h>
-
-#include <commctrl.h>
 
 #include <string>
 
-#include "platform/win32/native_control.h"
+#include "platform/win32/native_kinds.h"
 #include "platform/win32/wide.h"
 #include "shell/catalogue.h"
 
@@ -27,7 +25,29 @@ UINT TextFormat(const OwnProperties& own) {
   return format;
 }
 
-void PaintTransLabel(HWND hwnd, const NativeControl& native) {
+class TransLabel : public NativeControl {
+ public:
+  using NativeControl::NativeControl;
+
+  void Paint(HWND hwnd) const;
+
+ protected:
+  HWND MakeWindow(HWND parent) override;
+
+  // Nothing of the platform's draws it: every change is painted here.
+  void Show(Aspect aspect) override {
+    if (aspect == Aspect::Caption) {
+      if (ShowCaption())
+        RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+      return;
+    }
+    NativeControl::Show(aspect);
+    if (aspect == Aspect::Disabled)
+      InvalidateRect(hwnd(), nullptr, FALSE);
+  }
+};
+
+void TransLabel::Paint(HWND hwnd) const {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(hwnd, &paint);
   RECT client;
@@ -46,12 +66,12 @@ void PaintTransLabel(HWND hwnd, const NativeControl& native) {
   SetBkMode(memory, TRANSPARENT);
   const bool disabled = !IsWindowEnabled(hwnd);
   SetTextColor(memory, disabled ? GetSysColor(COLOR_GRAYTEXT)
-                                : ShownColour(native.model->text_colour, COLOR_WINDOWTEXT));
-  HGDIOBJ old_font = SelectObject(memory, FontOf(native));
-  const std::wstring caption = Wide(native.model->text);
+                                : ShownColour(model().text_colour, COLOR_WINDOWTEXT));
+  HGDIOBJ old_font = SelectObject(memory, font());
+  const std::wstring caption = Wide(model().text);
   RECT text = client;
   DrawTextW(memory, caption.c_str(), static_cast<int>(caption.size()), &text,
-            TextFormat(native.model->entry->own));
+            TextFormat(model().entry->own));
   SelectObject(memory, old_font);
   BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
   SelectObject(memory, old_bitmap);
@@ -61,7 +81,7 @@ void PaintTransLabel(HWND hwnd, const NativeControl& native) {
 }
 
 LRESULT CALLBACK TransLabelProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* native = reinterpret_cast<NativeControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  const auto* label = reinterpret_cast<const TransLabel*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   switch (message) {
     case WM_NCCREATE: {
       const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
@@ -71,8 +91,8 @@ LRESULT CALLBACK TransLabelProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT:
-      if (native != nullptr) {
-        PaintTransLabel(hwnd, *native);
+      if (label != nullptr) {
+        label->Paint(hwnd);
         return 0;
       }
       break;
@@ -97,37 +117,18 @@ void RegisterTransLabelClass() {
   (void)registered;
 }
 
-DWORD StaticAlign(const OwnProperties& own) {
-  DWORD style = SS_NOPREFIX;
-  switch (own.align) {
-    case Align::Centre:
-      style |= SS_CENTER;
-      break;
-    case Align::Right:
-      style |= SS_RIGHT;
-      break;
-    default:
-      style |= own.word_wrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
-      break;
-  }
-  if (own.centre_vertically)
-    style |= SS_CENTERIMAGE;
-  return style;
+HWND TransLabel::MakeWindow(HWND parent) {
+  const Control& c = model();
+  const OwnProperties& own = c.entry->own;
+  RegisterTransLabelClass();
+  return CreateWindowExW(BorderExStyle(own.border), kTransLabelClass, Wide(c.text).c_str(),
+                         CreationStyle(c) | BorderStyle(own.border), c.rect.left, c.rect.top,
+                         c.rect.width, c.rect.height, parent, nullptr, GetModuleHandleW(nullptr),
+                         this);
 }
 
 }  // namespace
 
-HWND CreateLabelKind(const Control& c, HWND parent, NativeControl& native) {
-  const OwnProperties& own = c.entry->own;
-  if (c.kind == Kind::TransLabel) {
-    RegisterTransLabelClass();
-    return CreateWindowExW(BorderExStyle(own.border), kTransLabelClass, Wide(c.text).c_str(),
-                           CreationStyle(c) | BorderStyle(own.border), c.rect.left, c.rect.top,
-                           c.rect.width, c.rect.height, parent, nullptr, GetModuleHandleW(nullptr),
-                           &native);
-  }
-  return CreateWindowExW(BorderExStyle(own.border), WC_STATICW, Wide(c.text).c_str(),
-                         CreationStyle(c) | StaticAlign(own) | BorderStyle(own.border), c.rect.left,
-                         c.rect.top, c.rect.width, c.rect.height, parent, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
+std::unique_ptr<NativeControl> MakeTransLabel(Win32FrontEnd& owner, const Control& control) {
+  return std::make_unique<TransLabel>(owner, control);
 }
