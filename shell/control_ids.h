@@ -6,10 +6,7 @@
 
 #include "services/ids.h"
 
-#define SCOREBOARD_CONTROL(name, id)   \
-  inline constexpr NamedControl name { \
-    id, #name                          \
-  }
+#define SCOREBOARD_CONTROL(name, id) inline constexpr NamedControl name = {id, #name}
 
 // Team header, top left.
 SCOREBOARD_CONTROL(分组框1, 0x16010009u);
