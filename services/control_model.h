@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-#include "services/control_spec.h"
+#include "services/catalogue_types.h"
 #include "services/ids.h"
 #include "services/text.h"
 

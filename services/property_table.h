@@ -8,8 +8,8 @@
 #include <span>
 #include <string_view>
 
+#include "services/catalogue_types.h"
 #include "services/control_host.h"
-#include "services/control_spec.h"
 
 namespace prop {
 // Common to every kind.

@@ -3,7 +3,7 @@
 // order is stacking order among siblings, top to bottom; the window is built from it.
 #include <span>
 
-#include "services/control_spec.h"
+#include "services/catalogue_types.h"
 
 // The program's one form.
 const WindowSpec& MainWindowSpec();
