@@ -14,6 +14,8 @@ fail() {
   echo "check-deb: $*" >&2
   exit 1
 }
+# shellcheck source=scripts/window-session.sh
+. "$(dirname "$0")/window-session.sh"
 [ "$(id -u)" -eq 0 ] || fail "must run as root (it installs packages)"
 [ -f "$deb" ] || fail "no such package: $deb"
 
@@ -61,15 +63,7 @@ mkdir -p "$home"
 chown "$uid:$uid" "$home"
 rm -rf "$home/.local/share/scoreboard"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-DISPLAY=:$(cat "$work/display")
-export DISPLAY
+start_private_display "$work" || fail "Xvfb did not start"
 
 # Started from the menu's command, as the user, in the user's home.
 (cd "$home" && exec env -i DISPLAY="$DISPLAY" HOME="$home" USER="$user" PATH=/usr/bin:/bin \
@@ -78,19 +72,7 @@ app=$!
 window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$app" | head -n 1) ||
   fail "the installed program opened no window"
 record=$home/.local/share/scoreboard/游戏数据保存.txt
-# The start-up step enables the save button ("保存游戏数据", its middle in window
-# coordinates); on a loaded machine a click may come before it, so a click that saved
-# nothing within 5 s is given again.
-for _ in 1 2 3 4; do
-  sleep 1
-  xdotool mousemove --window "$window" 228 375 click 1
-  for _ in $(seq 50); do
-    [ -f "$record" ] && break
-    sleep 0.1
-  done
-  [ -f "$record" ] && break
-done
-[ -f "$record" ] || fail "no record in $home/.local/share/scoreboard"
+click_save "$window" "$record" || fail "no record in $home/.local/share/scoreboard"
 [ "$(stat -c %u "$record")" = "$uid" ] || fail "the record does not belong to the user"
 grep -q "$(printf '\261\243\264\346')" "$record" || fail "the record lacks its section"
 [ ! -e /usr/bin/游戏数据保存.txt ] || fail "a record landed in /usr/bin"

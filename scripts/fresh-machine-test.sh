@@ -161,7 +161,8 @@ if [ "$what" = deb ] || [ "$what" = all ]; then
     mkdir -p "$second"
     tar -C "$second" -xf "$tarball"
     cp /etc/resolv.conf "$second/etc/resolv.conf" 2>/dev/null || true
-    cp "$deb" "$root/root/scoreboard/scripts/check-deb.sh" "$second/root/"
+    cp "$deb" "$root/root/scoreboard/scripts/check-deb.sh" \
+      "$root/root/scoreboard/scripts/window-session.sh" "$second/root/"
     ROOT=$second in_root sh -c "/root/check-deb.sh /root/$(basename "$deb")" 2>&1 | tail -n 15
     status_deb=${PIPESTATUS[0]}
     echo "deb: check-deb.sh exit status $status_deb"

@@ -3,6 +3,8 @@
 #   wine_display WORK   a private Xvfb whose number the server picks; exports DISPLAY
 #   wine_prefix WORK    a fresh Wine prefix in WORK/prefix, booted and settled
 #   wine_stop           ends the prefix's processes and the private display
+#   wine_work NAME      a fresh work folder in $work; at exit the program started as
+#                       $exe_pid ends, Wine stops and the folder goes
 # shellcheck shell=bash
 wine=$(command -v wine || command -v wine64 ||
   { [ -x /usr/lib/wine/wine64 ] && echo /usr/lib/wine/wine64; } || true)
@@ -37,4 +39,17 @@ wine_stop() {
     wait "$xvfb_pid" 2>/dev/null
   fi
   xvfb_pid=""
+}
+
+wine_work() {
+  work=$(mktemp -d "${TMPDIR:-/tmp}/$1.XXXXXX")
+  exe_pid=""
+  trap wine_cleanup EXIT
+}
+
+wine_cleanup() {
+  set +e
+  [ -n "${exe_pid:-}" ] && kill "$exe_pid" 2>/dev/null
+  wine_stop
+  rm -rf "$work"
 }

@@ -57,16 +57,10 @@ if [ ! -x "$linux_replay" ]; then
   linux_replay=$root/build-winhost/scoreboard-replay
 fi
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/wine-core.XXXXXX")
+wine_work wine-core
 # Console programs only: no display, so Wine opens no window either.
 unset DISPLAY WAYLAND_DISPLAY
 export SCOREBOARD_ENDURANCE_MINUTES=${SCOREBOARD_ENDURANCE_MINUTES:-120}
-cleanup() {
-  set +e
-  wine_stop
-  rm -rf "$work"
-}
-trap cleanup EXIT
 
 started=$SECONDS
 wine_prefix "$work" || {

@@ -66,15 +66,7 @@ if [ ! -x "$replay" ]; then
 fi
 
 # --- a private display and Wine prefix ----------------------------------------------
-work=$(mktemp -d "${TMPDIR:-/tmp}/wine-test.XXXXXX")
-exe_pid=""
-cleanup() {
-  set +e
-  [ -n "$exe_pid" ] && kill "$exe_pid" 2>/dev/null
-  wine_stop
-  rm -rf "$work"
-}
-trap cleanup EXIT
+wine_work wine-test
 
 wine_display "$work" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 wine_prefix "$work" || fail "wineboot failed"

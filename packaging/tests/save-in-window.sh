@@ -23,6 +23,8 @@ fail() {
   echo "save-in-window ($mode): $*" >&2
   exit 1
 }
+# shellcheck source=scripts/window-session.sh
+. "$(dirname "$0")/../../scripts/window-session.sh"
 
 home=$work/home
 mkdir -p "$home"
@@ -49,35 +51,14 @@ if [ "$(id -u)" -eq 0 ]; then
   set -- setpriv --reuid=nobody --regid=nogroup --clear-groups "$program"
 fi
 
-# A display of our own: the server picks a free number and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-DISPLAY=:$(cat "$work/display")
-export DISPLAY
+start_private_display "$work" || fail "Xvfb did not start"
 
 env -i DISPLAY="$DISPLAY" HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 "$@" &
 app=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$app" | head -n 1) ||
   fail "no window appeared"
 record=$expected_folder/游戏数据保存.txt
-# The start-up step enables the save button ("保存游戏数据", its middle in window
-# coordinates); on a loaded machine a click may come before it, so a click that saved
-# nothing within 5 s is given again.
-for _ in 1 2 3 4; do
-  sleep 1
-  xdotool mousemove --window "$window" 228 375 click 1
-  for _ in $(seq 50); do
-    [ -f "$record" ] && break
-    sleep 0.1
-  done
-  [ -f "$record" ] && break
-done
-[ -f "$record" ] || fail "no record in $expected_folder"
+click_save "$window" "$record" || fail "no record in $expected_folder"
 head -n 1 "$record" | iconv -f GB18030 -t UTF-8 | grep -q '^\[保存\]' ||
   fail "the record does not start with its section"
 [ ! -e "$unexpected_folder/游戏数据保存.txt" ] || fail "a record also in $unexpected_folder"

@@ -28,15 +28,7 @@ fail() {
 entries=$(unzip -Z1 "$zip_path" | sort | tr '\n' ' ')
 [ "$entries" = "README.txt scoreboard.exe " ] || fail "unexpected zip contents: $entries"
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/windows-zip.XXXXXX")
-exe_pid=""
-cleanup() {
-  set +e
-  [ -n "$exe_pid" ] && kill "$exe_pid" 2>/dev/null
-  wine_stop
-  rm -rf "$work"
-}
-trap cleanup EXIT
+wine_work windows-zip
 
 # Unpacked into a folder whose name has Chinese in it, as a host's desktop folder may.
 unpacked=$work/计分板
