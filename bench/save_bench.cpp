@@ -12,6 +12,7 @@
 #include "records/record_slots.h"
 #include "shell/application.h"
 #include "shell/control_ids.h"
+#include "tests/support/utf8_path.h"
 
 namespace {
 
@@ -25,8 +26,8 @@ void BM_SaveIntoSlot50(benchmark::State& state) {
   }
   const fs::path folder = folder_name;
   for (int slot = 0; slot < kLastSlot; ++slot)
-    std::ofstream(folder / fs::u8path(Utf8FromText(SlotFileName(slot)))) << "taken";
-  const fs::path slot50 = folder / fs::u8path(Utf8FromText(SlotFileName(kLastSlot)));
+    std::ofstream(folder / PathFromUtf8(Utf8FromText(SlotFileName(slot)))) << "taken";
+  const fs::path slot50 = folder / PathFromUtf8(Utf8FromText(SlotFileName(kLastSlot)));
   {
     HeadlessFrontEnd front_end(DateTimeFromCalendar(2016, 5, 3, 14, 5, 9));
     Application app(front_end);

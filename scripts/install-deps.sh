@@ -1,22 +1,28 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the scoreboard needs, and only those missing, as root or
-# through sudo. Recommended packages are never relied on: a clean Debian 12 has none.
+# through sudo. Recommended packages are never relied on: a clean Debian root has none.
+# The releases it knows are Debian 12 (bookworm) and Debian 13 (trixie); on another it
+# stops with the reason instead of guessing package names.
 #   scripts/install-deps.sh window   what building and opening the Linux window needs (run.sh)
 #   scripts/install-deps.sh all      everything test.sh needs: the window, the tests, the
 #                                    sanitizers and fuzzers, and the Windows build under Wine
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# The package names below are proven on the releases that known-release.sh names.
+source scripts/known-release.sh
+
 # What building the Linux window and showing its Chinese captions needs.
 window=(cmake g++ make pkg-config libfltk1.3-dev libjpeg62-turbo-dev libfontconfig-dev
         libx11-dev fonts-wqy-microhei)
 # What the tests add: GoogleTest and Google Benchmark, clang for the fuzzers and the
-# clang++ build, valgrind, an X server with the tools that drive the real window, and
+# clang++ build (libclang-rt-dev is the sanitizer and libFuzzer runtime of the release's
+# default clang), valgrind, an X server with the tools that drive the real window, and
 # the validators of the desktop entry and the AppStream metainfo; dpkg-dev and file for
 # the .deb that `cpack -G DEB` makes (its library dependencies come from dpkg-shlibdeps);
 # locales for the Chinese locale the window tests also run under; mount for the fault
 # test that hides the converter modules in a private mount namespace.
-tests=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
+tests=(libgtest-dev libbenchmark-dev clang libclang-rt-dev clang-format
        valgrind xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream
        dpkg-dev file locales mount)
 

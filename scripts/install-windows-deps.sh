@@ -13,6 +13,9 @@ if [ "$(id -u)" -ne 0 ]; then
   exit 1
 fi
 
+# The package names below are proven on the releases that known-release.sh names.
+source "$(dirname "$0")/known-release.sh"
+
 export DEBIAN_FRONTEND=noninteractive
 
 # `apt-get source` needs a deb-src entry. Mirror the existing Debian main line (URI and

@@ -26,6 +26,7 @@
 #include "shell/application.h"
 #include "shell/control_ids.h"
 #include "support/temporary_folder.h"
+#include "support/utf8_path.h"
 
 namespace faults {
 
@@ -62,7 +63,7 @@ inline fs::path MakeTemporaryFolder(const std::string& stem) {
 }
 
 inline fs::path SlotFile(const fs::path& folder, int slot) {
-  return folder / fs::u8path(Utf8FromText(SlotFileName(slot)));
+  return folder / PathFromUtf8(Utf8FromText(SlotFileName(slot)));
 }
 
 inline std::string ReadBytes(const fs::path& path) {

@@ -16,6 +16,7 @@
 #include "shell/application.h"
 #include "shell/control_ids.h"
 #include "support/temporary_folder.h"
+#include "support/utf8_path.h"
 
 namespace {
 
@@ -131,7 +132,7 @@ class InstalledSaveTest : public RecordFolderTest {
     front_end_->Attach(*app_);
     app_->Start(RecordFolderOfProgram(program.native()));
   }
-  static fs::path SlotName(int slot) { return fs::u8path(Utf8FromText(SlotFileName(slot))); }
+  static fs::path SlotName(int slot) { return PathFromUtf8(Utf8FromText(SlotFileName(slot))); }
 
   std::vector<std::string> shown_;
   std::unique_ptr<HeadlessFrontEnd> front_end_;

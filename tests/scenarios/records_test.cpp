@@ -5,6 +5,7 @@
 
 #include "records/record_slots.h"
 #include "support/board_fixture.h"
+#include "support/utf8_path.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ namespace fs = std::filesystem;
 
 class RecordsTest : public BoardTest {
  protected:
-  fs::path Slot(int n) const { return dir_ / fs::u8path(Utf8FromText(SlotFileName(n))); }
+  fs::path Slot(int n) const { return dir_ / PathFromUtf8(Utf8FromText(SlotFileName(n))); }
   std::string Read(const fs::path& path) const {
     std::ifstream in(path, std::ios::binary);
     std::stringstream bytes;
