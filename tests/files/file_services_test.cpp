@@ -239,17 +239,64 @@ TEST_F(FileServices, RunDirectoryIsKeptAsThePlatformNamesItAndEntered) {
 
   EXPECT_FALSE(FixRunDirectory(Native(folder_ + "/missing")));
   EXPECT_EQ(RunDirectoryPath(), Native(folder_ + "/missing"));
+
+  // No run directory at all is neither the root nor the current folder: nothing is
+  // entered, and no draft can be made anywhere.
+  const fs::path last = DiskPath("last");
+  fs::create_directory(last);
+  ASSERT_TRUE(FixRunDirectory(last.native()));
+  EXPECT_FALSE(FixRunDirectory(std::nullopt));
+  EXPECT_FALSE(RunDirectoryPath().has_value());
+  EXPECT_EQ(GetRunDirectory(), "");
+  EXPECT_EQ(fs::current_path(), fs::canonical(last));
+  EXPECT_FALSE(DraftFile().ok());
+  EXPECT_TRUE(fs::is_empty(last));
   fs::current_path(before);
 }
 
 TEST(ExecutableDirectory, HoldsThisTestProgram) {
-  const NativePath directory = ExecutableDirectory();
-  ASSERT_FALSE(directory.empty());
+  const std::optional<NativePath> directory = ExecutableDirectory();
+  ASSERT_TRUE(directory.has_value());
+  ASSERT_FALSE(directory->empty());
 #ifdef _WIN32
-  EXPECT_TRUE(fs::exists(fs::path(directory) / "files_tests.exe"));
+  EXPECT_TRUE(fs::exists(fs::path(*directory) / "files_tests.exe"));
 #else
-  EXPECT_TRUE(fs::exists(fs::path(directory) / "files_tests"));
+  EXPECT_TRUE(fs::exists(fs::path(*directory) / "files_tests"));
 #endif
+}
+
+// The cleanup takes for its own exactly the names a save gives its drafts.
+TEST(DraftNames, OnlyTheFormASaveMakesCounts) {
+  EXPECT_EQ(DraftName(4242, 0x00112233445566ffull), "~scoreboard-record-4242-00112233445566ff.tmp");
+  EXPECT_EQ(DraftName(0xFFFFFFFFu, ~0ull), "~scoreboard-record-4294967295-ffffffffffffffff.tmp");
+  EXPECT_TRUE(IsDraftName(DraftName(1, 0)));
+  EXPECT_TRUE(IsDraftName(DraftName(0, 1)));
+  struct Case {
+    std::string name;
+    bool ours;
+  };
+  const Case cases[] = {
+      {"~scoreboard-record-4242-0123456789abcdef.tmp", true},
+      {"~scoreboard-record-4294967295-0123456789abcdef.tmp", true},
+      {"~scoreboard-record-my notes.tmp", false},
+      {"~scoreboard-record-4242-0123456789abcde.tmp", false},    // 15 digits
+      {"~scoreboard-record-4242-0123456789abcdef0.tmp", false},  // 17 digits
+      {"~scoreboard-record-4242-0123456789ABCDEF.tmp", false},   // upper case
+      {"~scoreboard-record-4242-0123456789abcdeg.tmp", false},
+      {"~scoreboard-record-04242-0123456789abcdef.tmp", false},       // a leading zero
+      {"~scoreboard-record-4294967296-0123456789abcdef.tmp", false},  // past 32 bits
+      {"~scoreboard-record--0123456789abcdef.tmp", false},
+      {"~scoreboard-record-+42-0123456789abcdef.tmp", false},
+      {"~scoreboard-record-42-0123456789abcdef.TMP", false},
+      {"~scoreboard-record-42-0123456789abcdef.tmp.tmp", false},
+      {"~scoreboard-record-42-0123456789abcdef.tmpx", false},
+      {"~scoreboard-record-42-0123456789abcdef", false},
+      {"x~scoreboard-record-42-0123456789abcdef.tmp", false},
+      {"~scoreboard-record-1-stale.tmp", false},
+      {std::string("~scoreboard-record-42-0123456789abcdef.tmp") + '\0', false},
+      {"", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsDraftName(c.name), c.ours) << c.name;
 }
 
 TEST_F(FileServices, DraftsArePlacedThroughTheirDescriptorAndNeverReplace) {
@@ -300,17 +347,21 @@ TEST_F(FileServices, OnlyStaleUnheldDraftsAreRemoved) {
     const fs::path path = DiskPath(name);
     fs::last_write_time(path, fs::last_write_time(path) - std::chrono::minutes(5));
   };
-  Write(DiskPath("~scoreboard-record-1-stale.tmp"), "x");
-  age("~scoreboard-record-1-stale.tmp");
-  Write(DiskPath("~scoreboard-record-2-fresh.tmp"), "x");
+  const std::string stale = DraftName(1, 0x1);
+  const std::string fresh = DraftName(2, 0x2);
+  const std::string fifo = DraftName(4, 0x4);
+  const std::string held_name = DraftName(5, 0x5);
+  Write(DiskPath(stale), "x");
+  age(stale);
+  Write(DiskPath(fresh), "x");
   Write(DiskPath("~scoreboard-record-3-other.txt"), "x");
   age("~scoreboard-record-3-other.txt");
   Write(DiskPath("not-ours.tmp"), "x");
   age("not-ours.tmp");
-  ASSERT_EQ(mkfifo(DiskPath("~scoreboard-record-4-fifo.tmp").c_str(), 0600), 0);
-  Write(DiskPath("~scoreboard-record-5-held.tmp"), "x");
-  age("~scoreboard-record-5-held.tmp");
-  const int held = open(DiskPath("~scoreboard-record-5-held.tmp").c_str(), O_RDONLY);
+  ASSERT_EQ(mkfifo(DiskPath(fifo).c_str(), 0600), 0);
+  Write(DiskPath(held_name), "x");
+  age(held_name);
+  const int held = open(DiskPath(held_name).c_str(), O_RDONLY);
   ASSERT_GE(held, 0);
   ASSERT_EQ(flock(held, LOCK_EX), 0);
 
@@ -320,10 +371,8 @@ TEST_F(FileServices, OnlyStaleUnheldDraftsAreRemoved) {
   for (const auto& entry : fs::directory_iterator(folder_))
     names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names,
-            (std::vector<std::string>{
-                "not-ours.tmp", "~scoreboard-record-2-fresh.tmp", "~scoreboard-record-3-other.txt",
-                "~scoreboard-record-4-fifo.tmp", "~scoreboard-record-5-held.tmp"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"not-ours.tmp", fresh,
+                                             "~scoreboard-record-3-other.txt", fifo, held_name}));
   fs::current_path("/");
 }
 #endif  // !_WIN32
