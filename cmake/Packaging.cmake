@@ -78,10 +78,13 @@ if(SCOREBOARD_TESTS)
            COMMAND ${packaging_dir}/tests/save-in-window.sh installed ${prefix}/bin/scoreboard)
   add_test(NAME packaging.copied_program_saves_beside_itself
            COMMAND ${packaging_dir}/tests/save-in-window.sh copied $<TARGET_FILE:scoreboard>)
+  add_test(NAME packaging.installed_program_without_home_saves_nowhere
+           COMMAND ${packaging_dir}/tests/save-in-window.sh homeless ${CMAKE_BINARY_DIR})
   set_tests_properties(packaging.desktop_entry_validates packaging.metainfo_validates
                        packaging.installed_program_saves_into_data_folder
                        PROPERTIES FIXTURES_REQUIRED installed_tree)
   set_tests_properties(packaging.installed_program_saves_into_data_folder
                        packaging.copied_program_saves_beside_itself
+                       packaging.installed_program_without_home_saves_nowhere
                        PROPERTIES RESOURCE_LOCK x_display TIMEOUT 120)
 endif()

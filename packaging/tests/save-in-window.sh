@@ -5,7 +5,13 @@
 #                                         the record goes to ~/.local/share/scoreboard
 #   save-in-window.sh copied PROGRAM      a copy in a folder of its own: the record goes
 #                                         beside it, and no data folder is made
-# Run as root, the program runs as nobody, so the read-only tree really refuses writes.
+#   save-in-window.sh homeless BUILD      installed from BUILD into a writable prefix of
+#                                         its own (as root, or a user's own --prefix) and
+#                                         started without HOME or XDG_DATA_HOME: there is no
+#                                         data folder, so the save shows the failure box
+#                                         and no record lands anywhere, its bin least of all
+# Run as root, the installed and copied programs run as nobody, so the read-only tree
+# really refuses writes; the homeless one runs as the caller, whose prefix takes writes.
 set -eu
 mode=$1
 program=$2
@@ -40,8 +46,34 @@ case $mode in
     expected_folder=$work/copy
     unexpected_folder=$home/.local/share/scoreboard
     ;;
+  homeless)
+    cmake --install "$program" --prefix "$work/prefix" >/dev/null || fail "cannot install"
+    program=$work/prefix/bin/scoreboard
+    ;;
   *) fail "unknown mode" ;;
 esac
+
+if [ "$mode" = homeless ]; then
+  start_private_display "$work" || fail "Xvfb did not start"
+  mkdir "$work/current"
+  root_had_one=no
+  [ -e /游戏数据保存.txt ] && root_had_one=yes
+  (cd "$work/current" && exec env -i DISPLAY="$DISPLAY" PATH=/usr/bin:/bin LANG=C.UTF-8 "$program") &
+  app=$!
+  window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$app" | head -n 1) ||
+    fail "no window appeared"
+  box=yes
+  click_until_box "$window" '信息：' || box=no
+  found=$(find "$work" -name '游戏数据保存*')
+  [ -z "$found" ] || fail "a record was written: $found"
+  [ "$box" = yes ] || fail "no message box after four clicks"
+  if [ "$root_had_one" = no ] && [ -e /游戏数据保存.txt ]; then
+    rm -f /游戏数据保存.txt
+    fail "a record was written at /"
+  fi
+  echo "save-in-window (homeless): the save failed visibly and wrote nothing"
+  exit 0
+fi
 
 set -- "$program"
 if [ "$(id -u)" -eq 0 ]; then
