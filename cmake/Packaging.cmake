@@ -88,10 +88,17 @@ if(SCOREBOARD_TESTS)
            COMMAND ${packaging_dir}/tests/save-in-window.sh installed ${prefix}/bin/scoreboard)
   add_test(NAME packaging.copied_program_saves_beside_itself
            COMMAND ${packaging_dir}/tests/save-in-window.sh copied $<TARGET_FILE:scoreboard>)
+  add_test(NAME packaging.installed_program_without_home_saves_nowhere
+           COMMAND ${packaging_dir}/tests/save-in-window.sh homeless ${CMAKE_BINARY_DIR})
+  add_test(NAME packaging.program_without_proc_saves_nowhere
+           COMMAND ${packaging_dir}/tests/save-in-window.sh placeless $<TARGET_FILE:scoreboard>)
+  set_tests_properties(packaging.program_without_proc_saves_nowhere PROPERTIES SKIP_RETURN_CODE 77)
   set_tests_properties(packaging.desktop_entry_validates packaging.metainfo_validates
                        packaging.installed_program_saves_into_data_folder
                        PROPERTIES FIXTURES_REQUIRED installed_tree)
   set_tests_properties(packaging.installed_program_saves_into_data_folder
                        packaging.copied_program_saves_beside_itself
+                       packaging.installed_program_without_home_saves_nowhere
+                       packaging.program_without_proc_saves_nowhere
                        PROPERTIES RESOURCE_LOCK x_display TIMEOUT 120)
 endif()

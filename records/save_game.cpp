@@ -78,6 +78,12 @@ void ReportFailure(int slot) {
 }  // namespace
 
 void 超级按钮1_Clicked() {
+  if (!RunDirectoryPath()) {
+    // No record folder (an installed program without a data folder, or a program that
+    // cannot tell where it is): nothing is written anywhere, and the host is told.
+    ReportFailure(0);
+    return;
+  }
   if (NameTakenBeside(SlotName(kLastSlot))) {
     ReportFull();
     return;

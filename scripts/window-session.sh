@@ -3,6 +3,10 @@
 #                                writes it to WORK/display); sets $xvfb and exports DISPLAY
 #   click_save WINDOW RECORD     clicks "保存游戏数据" until RECORD appears; fails when
 #                                four clicks saved nothing
+#   click_until_box WINDOW TITLE clicks "保存游戏数据" until a window named exactly TITLE
+#                                is on the screen (xwininfo reads the UTF-8 name, which
+#                                xdotool's search does not match); fails when four clicks
+#                                showed none
 # shellcheck shell=sh
 
 start_private_display() {
@@ -31,4 +35,16 @@ click_save() {
     done
   done
   [ -f "$2" ]
+}
+
+click_until_box() {
+  for _ in 1 2 3 4; do
+    sleep 1
+    xdotool mousemove --window "$1" 228 375 click 1
+    for _ in $(seq 50); do
+      xwininfo -root -children | grep -qF " \"$2\": " && return 0
+      sleep 0.1
+    done
+  done
+  return 1
 }

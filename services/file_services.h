@@ -2,9 +2,11 @@
 // File services of the handlers. Paths given as program texts (GB18030) become the
 // platform's own file names at this edge (UTF-8 on Linux, UTF-16 on Windows); the run
 // directory and the record names stay in the platform's own form throughout.
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "services/platform_paths.h"
@@ -25,12 +27,17 @@ void PrepareProcessForFiles();
 // kept as the platform gave it, never round-tripped through the program's encoding, so
 // a folder whose name is not valid in it (GBK bytes unzipped on Linux) still works.
 // Returns false when the directory cannot be entered (it is kept all the same).
-bool FixRunDirectory(NativePath directory);
-const NativePath& RunDirectoryPath();
-// The run directory as a program text, for handlers that show or join it.
+// An absent run directory (the program's place is unknown, or it has no record folder)
+// is a state of its own, never the root or the current folder: every save fails and
+// says so, and the current directory stays where the program was started.
+bool FixRunDirectory(std::optional<NativePath> directory);
+const std::optional<NativePath>& RunDirectoryPath();
+// The run directory as a program text, for handlers that show or join it; empty when
+// there is none.
 Text GetRunDirectory();
-// The folder of the running executable, without a trailing separator.
-NativePath ExecutableDirectory();
+// The folder of the running executable, without a trailing separator (empty for one at
+// the root); absent when the platform cannot tell where the executable is.
+std::optional<NativePath> ExecutableDirectory();
 // Everything before the last separator; a path without one gives the empty text.
 // Backslash scanning is double-byte aware: a trail byte equal to "\" is no separator.
 Text DirectoryOfPath(std::string_view path, char separator);
@@ -56,6 +63,12 @@ bool NameTakenBeside(const NativePath& name);
 
 // Temporary files of a save carry this prefix and end in ".tmp".
 inline constexpr std::string_view kDraftPrefix = "~scoreboard-record-";
+
+// The name of a save's temporary file: the prefix, the creating process's id in
+// decimal, "-", 64 random bits as 16 lower-case hex digits, ".tmp".
+std::string DraftName(std::uint32_t process_id, std::uint64_t random_bits);
+// True exactly for the names DraftName gives; the cleanup considers nothing else ours.
+bool IsDraftName(std::string_view name);
 
 // A file that a save composes before it takes a slot. It is created in the run directory
 // under a name no entry had (exclusively, never through a link or into a FIFO), written
@@ -83,7 +96,10 @@ class DraftFile {
   std::unique_ptr<State> state_;
 };
 
-// Removes temporary files of our own naming that a killed save left behind: only files,
-// only ones no running copy of the program still holds, and only once they are a minute
-// old, so a save that has just created its file is never disturbed.
+// Removes temporary files that a killed save left behind, and nothing the program did
+// not make: only names that IsDraftName accepts, only regular files with a single link
+// (never a second name of a file elsewhere), owned by the user running the program,
+// a minute old or older (a save that has just created its file is never disturbed) and
+// held by no running copy. Each is opened without following links and checked through
+// what was opened, so nothing swapped in at the name meanwhile is removed.
 void RemoveStaleDrafts();

@@ -12,8 +12,8 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <ctime>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -119,12 +119,12 @@ Text TextFromNativePath(const NativePath& path) {
   return TextFromUtf8(path);
 }
 
-NativePath ExecutablePath() {
+std::optional<NativePath> ExecutablePath() {
   std::string buffer(256, '\0');
   while (true) {
     const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
-    if (length < 0)
-      return {};
+    if (length <= 0)
+      return std::nullopt;  // no /proc (a private mount namespace, a chroot): unknown
     if (static_cast<std::size_t>(length) < buffer.size()) {
       buffer.resize(static_cast<std::size_t>(length));
       return buffer;
@@ -142,7 +142,9 @@ int entered_directory = -1;
 
 // The run directory for one save, or -1 when it cannot be opened.
 int OpenRunDirectory() {
-  const NativePath& path = RunDirectoryPath();
+  if (!RunDirectoryPath())
+    return -1;  // no record folder: a save reaches no folder at all
+  const NativePath& path = *RunDirectoryPath();
   // A relative path named the folder from where the program started, not from inside it.
   const bool relative = !path.empty() && path.front() != '/';
   if (!relative) {
@@ -159,12 +161,14 @@ void PrepareProcessForFiles() {
   signal(SIGXFSZ, SIG_IGN);
 }
 
-bool EnterRunDirectory(const NativePath& directory) {
+bool EnterRunDirectory(const std::optional<NativePath>& directory) {
   if (entered_directory >= 0) {
     close(entered_directory);
     entered_directory = -1;
   }
-  if (chdir(directory.empty() ? "/" : directory.c_str()) != 0)
+  if (!directory)
+    return false;
+  if (chdir(directory->empty() ? "/" : directory->c_str()) != 0)
     return false;
   entered_directory = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   return true;
@@ -259,9 +263,7 @@ std::string NewDraftName() {
     static std::random_device device;
     bits = static_cast<std::uint64_t>(device()) << 32 | device();
   }
-  char random[17];
-  std::snprintf(random, sizeof random, "%016llx", static_cast<unsigned long long>(bits));
-  return std::string(kDraftPrefix) + std::to_string(getpid()) + "-" + random + ".tmp";
+  return DraftName(static_cast<std::uint32_t>(getpid()), bits);
 }
 
 bool SameFile(const struct stat& a, const struct stat& b) {
@@ -386,17 +388,19 @@ void RemoveStaleDrafts() {
     return;
   }
   const time_t now = time(nullptr);
+  const uid_t user = geteuid();  // the owner our saves give their files
   while (const dirent* entry = readdir(listing)) {
     const std::string name = entry->d_name;
-    if (name.rfind(kDraftPrefix, 0) != 0 || name.size() < 4 ||
-        name.compare(name.size() - 4, 4, ".tmp") != 0)
+    if (!IsDraftName(name))
       continue;
-    // O_NONBLOCK: a FIFO of that name must not stall the save; it is skipped below.
+    // O_NOFOLLOW: a link at the name is never opened. O_NONBLOCK: a FIFO of that name
+    // must not stall the save. Everything after is asked of what was opened.
     Descriptor file(
         openat(directory.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
     if (file.get() < 0 || fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
-        now - status.st_mtime < 60 || flock(file.get(), LOCK_EX | LOCK_NB) != 0)
+        status.st_nlink != 1 || status.st_uid != user || now - status.st_mtime < 60 ||
+        flock(file.get(), LOCK_EX | LOCK_NB) != 0)
       continue;
     if (NameIsFile(directory.get(), name, file.get()))
       unlinkat(directory.get(), name.c_str(), 0);

@@ -4,10 +4,13 @@
 
 #include "services/windows_api.h"
 
+#include <aclapi.h>
+
 #include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -70,30 +73,33 @@ Text TextFromNativePath(const NativePath& path) {
   return TextFromUtf8(utf8);
 }
 
-NativePath ExecutablePath() {
+std::optional<NativePath> ExecutablePath() {
   std::wstring buffer(MAX_PATH, L'\0');
   while (buffer.size() <= 32768 * 2) {
     const DWORD size = static_cast<DWORD>(buffer.size());
     const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), size);
     if (length == 0)
-      return {};
+      return std::nullopt;
     if (length < size) {
       buffer.resize(length);
       return buffer;
     }
     buffer.resize(buffer.size() * 2);  // cut short: ask again with more room
   }
-  return {};
+  return std::nullopt;  // longer than any path the system allows: unknown
 }
 
 namespace {
 
 // A name in the run directory as a full path. Long paths take the "\\?\" form, which
 // is not limited to MAX_PATH characters.
-std::wstring PathBeside(const NativePath& name) {
+// Absent when there is no run directory: a save then reaches no folder at all.
+std::optional<std::wstring> PathBeside(const NativePath& name) {
+  if (!RunDirectoryPath())
+    return std::nullopt;
   // A relative run directory was entered at start-up and is the current folder now, as
   // on Linux; repeating it would name a folder inside itself.
-  const NativePath& directory = RunDirectoryPath();
+  const NativePath& directory = *RunDirectoryPath();
   const bool relative = !directory.empty() && directory[0] != L'\\' && directory[0] != L'/' &&
                         !(directory.size() >= 2 && directory[1] == L':');
   std::wstring path = relative ? name : directory + L"\\" + name;
@@ -110,9 +116,11 @@ std::wstring PathBeside(const NativePath& name) {
 
 void PrepareProcessForFiles() {}
 
-bool EnterRunDirectory(const NativePath& directory) {
+bool EnterRunDirectory(const std::optional<NativePath>& directory) {
+  if (!directory)
+    return false;
   // "C:" alone is the drive's current folder; its root needs the separator.
-  NativePath target = directory;
+  NativePath target = *directory;
   if (target.empty() || target.back() == L':')
     target += L'\\';
   return SetCurrentDirectoryW(target.c_str()) != 0;
@@ -203,8 +211,11 @@ bool FileExists(std::string_view path) {
 }
 
 bool NameTakenBeside(const NativePath& name) {
+  const std::optional<std::wstring> path = PathBeside(name);
+  if (!path)
+    return false;
   WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW(PathBeside(name).c_str(), &found);
+  const HANDLE search = FindFirstFileW(path->c_str(), &found);
   if (search == INVALID_HANDLE_VALUE)
     return false;
   FindClose(search);
@@ -218,16 +229,16 @@ struct DraftFile::State {
 
 namespace {
 
+// Draft names are plain ASCII, so each byte is one UTF-16 unit.
+std::wstring Wide(std::string_view ascii) {
+  return std::wstring(ascii.begin(), ascii.end());
+}
+
 std::wstring NewDraftName() {
   static std::random_device device;
   static std::mt19937_64 numbers((static_cast<std::uint64_t>(device()) << 32 | device()) ^
                                  GetCurrentProcessId() ^ GetTickCount64());
-  std::wstring random;
-  for (std::uint64_t value = numbers(), digit = 0; digit < 16; ++digit, value >>= 4)
-    random += L"0123456789abcdef"[value & 15];
-  const std::string prefix(kDraftPrefix);
-  return std::wstring(prefix.begin(), prefix.end()) + std::to_wstring(GetCurrentProcessId()) +
-         L"-" + random + L".tmp";
+  return Wide(DraftName(GetCurrentProcessId(), numbers()));
 }
 
 bool Dispose(HANDLE file) {
@@ -239,11 +250,13 @@ bool Dispose(HANDLE file) {
 }  // namespace
 
 DraftFile::DraftFile() : state_(std::make_unique<State>()) {
+  if (!RunDirectoryPath())
+    return;  // no record folder: the save fails and says so
   for (int attempt = 0; attempt < 16; ++attempt) {
     // CREATE_NEW: a new file or nothing, never an existing entry or what a link names.
     // No sharing for writing or deleting: no other copy can touch it while we hold it.
     // FILE_FLAG_OPEN_REPARSE_POINT: never follow a link that appears at the name.
-    const HANDLE file = CreateFileW(PathBeside(NewDraftName()).c_str(), GENERIC_WRITE | DELETE,
+    const HANDLE file = CreateFileW(PathBeside(NewDraftName())->c_str(), GENERIC_WRITE | DELETE,
                                     FILE_SHARE_READ, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
@@ -275,7 +288,10 @@ DraftFile::Placed DraftFile::PlaceAs(const NativePath& name) {
   if (!ok() || state_->placed)
     return Placed::kFailed;
   // The rename goes through our handle; without ReplaceIfExists it refuses a taken name.
-  const std::wstring target = PathBeside(name);
+  const std::optional<std::wstring> beside = PathBeside(name);
+  if (!beside)
+    return Placed::kFailed;
+  const std::wstring& target = *beside;
   const std::size_t bytes = target.size() * sizeof(wchar_t);
   std::vector<unsigned char> buffer(sizeof(FILE_RENAME_INFO) + bytes);
   auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
@@ -294,25 +310,82 @@ DraftFile::Placed DraftFile::PlaceAs(const NativePath& name) {
   return Placed::kFailed;
 }
 
+namespace {
+
+// The SID of the user this process runs as, in `storage`; null when it cannot be had.
+PSID ProcessUserSid(std::vector<unsigned char>& storage) {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+    return nullptr;
+  DWORD size = 0;
+  GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+  storage.resize(size);
+  const bool got = size > 0 && GetTokenInformation(token, TokenUser, storage.data(), size, &size);
+  CloseHandle(token);
+  return got ? reinterpret_cast<TOKEN_USER*>(storage.data())->User.Sid : nullptr;
+}
+
+bool OwnedBy(HANDLE file, PSID user) {
+  PSID owner = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (GetSecurityInfo(file, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr,
+                      nullptr, &descriptor) != ERROR_SUCCESS)
+    return false;
+  const bool same = owner != nullptr && EqualSid(owner, user);
+  LocalFree(descriptor);
+  return same;
+}
+
+std::uint64_t Ticks(const FILETIME& time) {
+  return static_cast<std::uint64_t>(time.dwHighDateTime) << 32 | time.dwLowDateTime;
+}
+
+// The name as the ASCII that every draft name is; empty for anything else.
+std::string AsciiName(const wchar_t* name) {
+  std::string ascii;
+  for (; *name != L'\0'; ++name) {
+    if (*name > 0x7F)
+      return {};
+    ascii += static_cast<char>(*name);
+  }
+  return ascii;
+}
+
+}  // namespace
+
 void RemoveStaleDrafts() {
-  const std::string prefix(kDraftPrefix);
-  const std::wstring pattern = PathBeside(std::wstring(prefix.begin(), prefix.end()) + L"*.tmp");
+  const std::optional<std::wstring> pattern = PathBeside(Wide(kDraftPrefix) + L"*.tmp");
+  if (!pattern)
+    return;
+  std::vector<unsigned char> user_storage;
+  const PSID user = ProcessUserSid(user_storage);
+  if (user == nullptr)
+    return;  // whose files are ours cannot be told: nothing is removed
   WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+  const HANDLE search = FindFirstFileW(pattern->c_str(), &found);
   if (search == INVALID_HANDLE_VALUE)
     return;
   FILETIME now_time;
   GetSystemTimeAsFileTime(&now_time);
-  const auto ticks = [](const FILETIME& time) {
-    return static_cast<std::uint64_t>(time.dwHighDateTime) << 32 | time.dwLowDateTime;
-  };
   const std::uint64_t minute = 60ull * 10000000ull;
   do {
+    if (!IsDraftName(AsciiName(found.cFileName)))
+      continue;
+    // FILE_FLAG_OPEN_REPARSE_POINT: a link at the name is opened as itself, never
+    // followed. No sharing: a copy still saving holds its file, so the open fails for
+    // it; and nothing can open the file while it is checked and removed. Everything
+    // after is asked of the opened handle.
+    Handle file(CreateFileW(PathBeside(found.cFileName)->c_str(),
+                            DELETE | READ_CONTROL | FILE_READ_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                            FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!file.valid() || !GetFileInformationByHandle(file.get(), &info))
+      continue;
     const bool plain_file =
-        (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
-    // A copy still saving holds its file without sharing deletion, so this fails for it.
-    if (plain_file && ticks(now_time) - ticks(found.ftLastWriteTime) >= minute)
-      DeleteFileW(PathBeside(found.cFileName).c_str());
+        (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+    if (plain_file && info.nNumberOfLinks == 1 &&
+        Ticks(info.ftLastWriteTime) + minute <= Ticks(now_time) && OwnedBy(file.get(), user))
+      Dispose(file.get());
   } while (FindNextFileW(search, &found));
   FindClose(search);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // What the file services ask of the platform, in its own file names: UTF-8 bytes on
 // Linux, UTF-16 on Windows. Program texts cross into those names only here.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,11 +18,13 @@ inline constexpr const char* kNativeSeparators = "/";
 NativePath NativePathFromText(std::string_view path);
 Text TextFromNativePath(const NativePath& path);
 
-// The full path of the running executable; empty when the platform cannot tell.
-NativePath ExecutablePath();
+// The full path of the running executable; absent when the platform cannot tell (no
+// readable /proc/self/exe, a failing GetModuleFileNameW).
+std::optional<NativePath> ExecutablePath();
 // Makes the run directory the current one (an empty one, or a bare drive, is its root)
-// and keeps what later saves need to reach it.
-bool EnterRunDirectory(const NativePath& directory);
+// and keeps what later saves need to reach it. An absent one forgets the folder entered
+// before and leaves the current directory as it is: saves then reach no folder at all.
+bool EnterRunDirectory(const std::optional<NativePath>& directory);
 
 enum class ReadResult { kRead, kMissing, kFailed };
 // kMissing only when nothing stands at the path; a folder there is kFailed.

@@ -44,20 +44,26 @@ HostFolders HostFoldersFromEnvironment() {
   return {.xdg_data_home = Variable("XDG_DATA_HOME"), .home = Variable("HOME")};
 }
 
-fs::path RecordFolder(const fs::path& program_folder, const HostFolders& host) {
+std::optional<fs::path> RecordFolder(const fs::path& program_folder, const HostFolders& host) {
   if (!IsInstalled(program_folder))
     return program_folder;
   const std::optional<fs::path> data_home = DataHome(host);
   if (!data_home)
-    return program_folder;  // the saves fail and say so, as in any unwritable folder
+    return std::nullopt;  // every save fails and says so, whatever the prefix allows
   return *data_home / kProgramName;
 }
 
-NativePath RecordFolderOfProgram(const NativePath& program_folder) {
-  const fs::path program(program_folder);
-  const fs::path folder = RecordFolder(program, HostFoldersFromEnvironment());
-  DataFolderToMake() = folder != program ? std::optional<fs::path>(folder) : std::nullopt;
-  return folder.native();
+std::optional<NativePath> RecordFolderOfProgram(const std::optional<NativePath>& program_folder) {
+  DataFolderToMake() = std::nullopt;
+  if (!program_folder)
+    return std::nullopt;
+  const fs::path program(*program_folder);
+  const std::optional<fs::path> folder = RecordFolder(program, HostFoldersFromEnvironment());
+  if (!folder)
+    return std::nullopt;
+  if (*folder != program)
+    DataFolderToMake() = folder;
+  return folder->native();
 }
 
 void MakeRecordFolder() {

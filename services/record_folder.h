@@ -26,16 +26,18 @@ HostFolders HostFoldersFromEnvironment();
 // The program counts as installed when its folder is the `bin` folder of a prefix that
 // holds share/applications/<desktop entry>. Then the records go to
 // $XDG_DATA_HOME/scoreboard, or ~/.local/share/scoreboard when that variable is unset,
-// empty or relative; when not even a home folder is known they stay beside the program.
+// empty or relative; when neither is an absolute path there is no record folder at all
+// (absent), never the program's own folder, which belongs to the installation.
 // Otherwise they stay beside the program.
-std::filesystem::path RecordFolder(const std::filesystem::path& program_folder,
-                                   const HostFolders& host);
+std::optional<std::filesystem::path> RecordFolder(const std::filesystem::path& program_folder,
+                                                  const HostFolders& host);
 
 // The same decision with the host's folders from the environment, on the program's
 // folder as the platform names it (never round-tripped through the program's text
-// encoding, so any folder name works). When the answer is the host's data folder, it is
-// remembered for MakeRecordFolder.
-NativePath RecordFolderOfProgram(const NativePath& program_folder);
+// encoding, so any folder name works); absent when the program's folder is unknown or
+// the rule gives no folder. When the answer is the host's data folder, it is remembered
+// for MakeRecordFolder.
+std::optional<NativePath> RecordFolderOfProgram(const std::optional<NativePath>& program_folder);
 
 // Makes the host's data folder, with any missing parents, on the first save that needs
 // it. A program that keeps its records beside itself never makes a folder: one that

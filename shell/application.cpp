@@ -33,7 +33,7 @@ Application::~Application() {
   InstallRuntime(nullptr);
 }
 
-void Application::Start(const NativePath& run_directory) {
+void Application::Start(const std::optional<NativePath>& run_directory) {
   PrepareProcessForFiles();
   FixRunDirectory(run_directory);
   if (MainCatalogue().empty())

@@ -40,7 +40,8 @@ class Application {
 
   // Start-up steps up to the loaded window: run directory, catalogue, window, created.
   // The run directory is the platform's own path (bytes on Linux, UTF-16 on Windows).
-  void Start(const NativePath& run_directory);
+  // An absent run directory starts the board all the same; its saves then fail and say so.
+  void Start(const std::optional<NativePath>& run_directory);
   // Runs the message loop and answers the exit code (0 when the window was closed).
   int Run();
 

@@ -16,7 +16,8 @@ extern "C" int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/,
   Application application(front_end);
   front_end.Attach(application);
   // The folder of the exe (GetModuleFileNameW, cut at the last real separator) becomes
-  // the run directory and the current directory.
+  // the run directory and the current directory. When the exe's place cannot be had
+  // there is none: the window opens all the same and every save fails and says so.
   application.Start(ExecutableDirectory());
   return application.Run();
 }

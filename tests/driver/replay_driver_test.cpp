@@ -20,7 +20,8 @@ namespace {
 // The build folder's path means nothing where the Windows programs run (under Wine, or
 // copied to a Windows machine); the driver sits one folder above the test programs.
 std::string ReplayBinary() {
-  return (std::filesystem::path(ExecutableDirectory()).parent_path() / "scoreboard-replay.exe")
+  return (std::filesystem::path(ExecutableDirectory().value_or(NativePath())).parent_path() /
+          "scoreboard-replay.exe")
       .string();
 }
 FILE* OpenPipe(const std::string& command) {

@@ -5,9 +5,11 @@
 // killed save. Every save must end as a whole record or a message the host sees.
 #ifndef _WIN32  // Linux only: inotify, flock, namespaces and rlimits.
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 
 #include <atomic>
 #include <fstream>
@@ -314,6 +316,60 @@ TEST_F(HostileSaveTest, LeftoversOfAKilledSaveAreCleanedUp) {
   EXPECT_FALSE(fs::exists(stale));
   EXPECT_TRUE(fs::exists(held));
   EXPECT_EQ(RecordProblem(ReadBytes(SlotFile(run_, 0))), "");
+}
+
+// The cleanup beside a save removes only drafts a save made: foreign files that merely
+// look like one survive the save, however old, while a stale draft of ours still goes.
+TEST_F(HostileSaveTest, ForeignFilesBesideASaveSurviveIt) {
+  const fs::path outside = root_ / "outside.txt";
+  std::ofstream(outside) << "kept elsewhere";
+  const bool as_root = geteuid() == 0;
+  struct Foreign {
+    const char* what;
+    std::string name;
+  };
+  std::vector<Foreign> foreign = {
+      {"a note of the host's", "~scoreboard-record-my notes.tmp"},
+      {"a draft-named hard link to a file elsewhere", "~scoreboard-record-77-0123456789abcdef.tmp"},
+      {"15 hex digits", "~scoreboard-record-79-0123456789abcde.tmp"},
+      {"17 hex digits", "~scoreboard-record-80-0123456789abcdef0.tmp"},
+      {"upper-case hex digits", "~scoreboard-record-81-0123456789ABCDEF.tmp"},
+      {"no process id", "~scoreboard-record--0123456789abcdef.tmp"},
+  };
+  const std::string other_users = "~scoreboard-record-78-0123456789abcdef.tmp";
+  if (as_root)
+    foreign.push_back({"another user's file", other_users});
+  const std::string ours = "~scoreboard-record-4242-feedfacecafebeef.tmp";
+
+  for (const Foreign& f : foreign) {
+    const fs::path path = run_ / f.name;
+    if (f.name == "~scoreboard-record-77-0123456789abcdef.tmp")
+      fs::create_hard_link(outside, path);
+    else
+      std::ofstream(path) << f.what;
+  }
+  std::ofstream(run_ / ours) << "[保存]\r\n时间=";
+  if (as_root) {
+    const passwd* nobody = getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr) << "no user nobody to own a file";
+    ASSERT_EQ(chown((run_ / other_users).c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+  }
+  // Ten minutes old, well past the minute a draft is given.
+  const timeval old[2] = {{time(nullptr) - 600, 0}, {time(nullptr) - 600, 0}};
+  for (const std::string& name : Entries(run_))
+    ASSERT_EQ(utimes((run_ / name).c_str(), old), 0) << name;
+
+  const Outcome run = Replay(run_, SavingScript(1));
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(RecordProblem(ReadBytes(SlotFile(run_, 0))), "");
+  for (const Foreign& f : foreign) {
+    SCOPED_TRACE(f.what);
+    EXPECT_TRUE(fs::exists(fs::symlink_status(run_ / f.name))) << f.name << " was removed";
+  }
+  EXPECT_FALSE(fs::exists(run_ / ours)) << "a stale draft of ours was left";
+  EXPECT_EQ(ReadBytes(outside), "kept elsewhere");
+  if (!as_root)
+    GTEST_SKIP() << "not root: the case of another user's file needs chown, left out";
 }
 
 }  // namespace

@@ -68,6 +68,7 @@ class RecordFolderTest : public ::testing::Test {
 TEST_F(RecordFolderTest, InstalledProgramsUseTheDataFolderOthersKeepTheirOwn) {
   const fs::path home = root_ / "home";
   const fs::path data = root_ / "data";
+  enum class Where { kDataFolder, kBeside, kNowhere };
   struct Case {
     const char* what;
     std::string prefix;
@@ -75,34 +76,82 @@ TEST_F(RecordFolderTest, InstalledProgramsUseTheDataFolderOthersKeepTheirOwn) {
     bool with_entry;
     std::optional<fs::path> xdg_data_home;
     std::optional<fs::path> home;
-    fs::path expected;  // relative to the program folder when `beside`
-    bool beside;
+    Where where;
+    fs::path data_folder;  // for kDataFolder
   };
   const std::vector<Case> cases = {
-      {"installed, XDG_DATA_HOME set", "usr", "bin", true, data, home, data / "scoreboard", false},
-      {"installed, XDG_DATA_HOME unset", "usr", "bin", true, std::nullopt, home,
-       home / ".local/share/scoreboard", false},
-      {"installed, XDG_DATA_HOME empty", "usr", "bin", true, fs::path(), home,
-       home / ".local/share/scoreboard", false},
+      {"installed, XDG_DATA_HOME set", "usr", "bin", true, data, home, Where::kDataFolder,
+       data / "scoreboard"},
+      {"installed, XDG_DATA_HOME unset", "usr", "bin", true, std::nullopt, home, Where::kDataFolder,
+       home / ".local/share/scoreboard"},
+      {"installed, XDG_DATA_HOME empty", "usr", "bin", true, fs::path(), home, Where::kDataFolder,
+       home / ".local/share/scoreboard"},
       {"installed, XDG_DATA_HOME relative", "usr", "bin", true, fs::path("data"), home,
-       home / ".local/share/scoreboard", false},
-      {"installed, no home known at all", "usr", "bin", true, std::nullopt, std::nullopt, {}, true},
+       Where::kDataFolder, home / ".local/share/scoreboard"},
+      {"installed, no home known at all",
+       "usr",
+       "bin",
+       true,
+       std::nullopt,
+       std::nullopt,
+       Where::kNowhere,
+       {}},
       {"installed, only a relative home",
        "usr",
        "bin",
        true,
        std::nullopt,
        fs::path("home"),
-       {},
-       true},
-      {"a copied program in a folder called bin", "copy", "bin", false, data, home, {}, true},
-      {"a build folder beside an installed tree", "build", "out", true, data, home, {}, true},
+       Where::kNowhere,
+       {}},
+      {"installed, both relative",
+       "usr",
+       "bin",
+       true,
+       fs::path("data"),
+       fs::path("home"),
+       Where::kNowhere,
+       {}},
+      {"a copied program in a folder called bin",
+       "copy",
+       "bin",
+       false,
+       data,
+       home,
+       Where::kBeside,
+       {}},
+      {"a copied program without a home",
+       "copy",
+       "bin",
+       false,
+       std::nullopt,
+       std::nullopt,
+       Where::kBeside,
+       {}},
+      {"a build folder beside an installed tree",
+       "build",
+       "out",
+       true,
+       data,
+       home,
+       Where::kBeside,
+       {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const fs::path program = Program(c.prefix, c.folder, c.with_entry);
-    const fs::path expected = c.beside ? program : c.expected;
-    EXPECT_EQ(RecordFolder(program, {c.xdg_data_home, c.home}), expected);
+    const std::optional<fs::path> folder = RecordFolder(program, {c.xdg_data_home, c.home});
+    switch (c.where) {
+      case Where::kDataFolder:
+        EXPECT_EQ(folder, c.data_folder);
+        break;
+      case Where::kBeside:
+        EXPECT_EQ(folder, program);
+        break;
+      case Where::kNowhere:
+        EXPECT_EQ(folder, std::nullopt) << "got " << folder.value_or("");
+        break;
+    }
   }
 }
 
@@ -112,18 +161,35 @@ TEST_F(RecordFolderTest, AFolderInTheDesktopEntrysPlaceDoesNotMakeAnInstallation
   EXPECT_EQ(RecordFolder(program, {root_ / "data", root_ / "home"}), program);
 }
 
+// A program that cannot tell where it is has no record folder, whatever the environment.
+TEST_F(RecordFolderTest, AnUnknownProgramFolderGivesNoRecordFolder) {
+  SetVariable("XDG_DATA_HOME", (root_ / "data").string());
+  EXPECT_EQ(RecordFolderOfProgram(std::nullopt), std::nullopt);
+  UnsetVariable("XDG_DATA_HOME");
+}
+
 // The whole start-up and save, headless: the data folder is made on the first save, and
 // one that cannot be made is a failed save the host is told about.
 class InstalledSaveTest : public RecordFolderTest {
  protected:
+  void SetUp() override {
+    RecordFolderTest::SetUp();
+    if (const char* home = std::getenv("HOME"))
+      home_ = home;
+  }
   void TearDown() override {
     app_.reset();
     front_end_.reset();
     UnsetVariable("XDG_DATA_HOME");
+    if (home_)
+      SetVariable("HOME", *home_);
     RecordFolderTest::TearDown();
   }
   void StartInstalled(const fs::path& data_home) {
     SetVariable("XDG_DATA_HOME", data_home.string());
+    StartInstalledAsEnvironmentSays();
+  }
+  void StartInstalledAsEnvironmentSays() {
     const fs::path program = Program("usr", "bin", true);
     front_end_ = std::make_unique<HeadlessFrontEnd>(
         DateTimeFromCalendar(2016, 5, 3, 14, 5, 9),
@@ -134,6 +200,7 @@ class InstalledSaveTest : public RecordFolderTest {
   }
   static fs::path SlotName(int slot) { return PathFromUtf8(Utf8FromText(SlotFileName(slot))); }
 
+  std::optional<std::string> home_;
   std::vector<std::string> shown_;
   std::unique_ptr<HeadlessFrontEnd> front_end_;
   std::unique_ptr<Application> app_;
@@ -160,6 +227,47 @@ TEST_F(InstalledSaveTest, ADataFolderThatCannotBeMadeIsAFailedSave) {
   ASSERT_FALSE(shown_.empty());
   EXPECT_EQ(shown_.back(), "message: 信息：: 保存游戏数据失败：游戏数据保存.txt");
   EXPECT_FALSE(fs::exists(root_ / "usr/bin" / SlotName(0)));
+}
+
+// Without an absolute XDG_DATA_HOME or HOME an installed program has no data folder: its
+// saves fail and say so, and its own prefix, writable here as any user's own prefix (or
+// /usr as root) is, takes nothing.
+TEST_F(InstalledSaveTest, WithoutADataFolderEverySaveFailsAndThePrefixTakesNothing) {
+  const struct {
+    const char* what;
+    std::optional<std::string> xdg_data_home;
+    std::optional<std::string> home;
+  } cases[] = {
+      {"both unset", std::nullopt, std::nullopt},
+      {"both relative", std::string("data"), std::string("home")},
+      {"HOME empty", std::nullopt, std::string()},
+  };
+  const fs::path before = fs::current_path();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    shown_.clear();
+    UnsetVariable("XDG_DATA_HOME");
+    UnsetVariable("HOME");
+    if (c.xdg_data_home)
+      SetVariable("XDG_DATA_HOME", *c.xdg_data_home);
+    if (c.home)
+      SetVariable("HOME", *c.home);
+    fs::current_path(root_);
+    StartInstalledAsEnvironmentSays();
+    ASSERT_TRUE(app_->Click(超级按钮1));
+    ASSERT_TRUE(app_->Click(超级按钮1));
+    EXPECT_EQ(front_end_->message_boxes, 2);
+    EXPECT_EQ(shown_,
+              (std::vector<std::string>{"message: 信息：: 保存游戏数据失败：游戏数据保存.txt",
+                                        "message: 信息：: 保存游戏数据失败：游戏数据保存.txt"}));
+    EXPECT_TRUE(fs::is_empty(root_ / "usr/bin"));
+    EXPECT_FALSE(fs::exists(root_ / SlotName(0))) << "the current folder took a record";
+    EXPECT_FALSE(fs::exists(root_ / "home")) << "a relative home was taken for a folder";
+    EXPECT_FALSE(fs::exists(root_ / "data")) << "a relative XDG_DATA_HOME was taken for a folder";
+    app_.reset();
+    front_end_.reset();
+  }
+  fs::current_path(before);
 }
 
 }  // namespace

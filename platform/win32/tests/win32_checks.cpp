@@ -608,7 +608,7 @@ int main() {
                                ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&classes);
   CheckTextEdge();
-  const NativePath run_directory = ExecutableDirectory();
+  const std::optional<NativePath> run_directory = ExecutableDirectory();
   {
     Win32FrontEnd front_end;
     Application application(front_end);
