@@ -180,9 +180,13 @@ TEST_F(FileServices, FileExistsAnswersForFilesFoldersAndPatterns) {
       {PathOf("*.ini"), true},
       {PathOf("*.jpg"), false},
       {PathOf("?.ini"), true},
-      {PathOf("??.ini"), false},
       {PathOf("游戏数据保存??.txt"), true},  // "?" is one character, not one byte
+#ifndef _WIN32
+      // Windows lets the question marks before a dot or at the end of a pattern match
+      // nothing as well (Wine does so from version 10), so only here are these too many.
+      {PathOf("??.ini"), false},
       {PathOf("游戏数据保存???.txt"), false},
+#endif
       {PathOf("?戏数据保存.txt"), true},  // one three-byte character on disk
       {PathOf("???戏数据保存.txt"), false},
       {PathOf("游*存*2.t?t"), true},
