@@ -119,6 +119,14 @@ Text TextFromNativePath(const NativePath& path) {
   return TextFromUtf8(path);
 }
 
+NativePath NativePathFromUtf8(std::string_view utf8) {
+  return NativePath(utf8);
+}
+
+std::string Utf8FromNativePath(const NativePath& path) {
+  return path;
+}
+
 NativePath ExecutablePath() {
   std::string buffer(256, '\0');
   while (true) {

@@ -6,6 +6,7 @@
 
 #include "services/control_host.h"
 #include "services/control_model.h"
+#include "shell/change_watcher.h"
 #include "shell/front_end.h"
 #include "shell/timer_service.h"
 
@@ -18,6 +19,10 @@ struct Runtime final : ControlHost {
   bool message_loop_started = false;
   bool shut_down = false;
   TimerService timers;
+  // Who follows the board from outside, if anyone; told once per top-level event.
+  ChangeWatcher* watcher = nullptr;
+  int32_t event_depth = 0;
+  bool watched_change_pending = false;
 
   ControlModel* LoadedModel() override { return model.get(); }
   void Changed(const Control& control, Aspect aspect) override;
@@ -25,6 +30,27 @@ struct Runtime final : ControlHost {
   void IntervalWritten(const Control& timer) override;
   int32_t MessageBox(const Text& text, const Text& caption, uint32_t flags) override;
   bool LaunchProgram(const Text& command_line, int32_t show_window, bool wait) override;
+
+  // A control changed without a write (the user's own edit already shows in its widget).
+  void Noticed(ControlId control);
+  // Tells the watcher of what changed since it last heard.
+  void Settle();
+};
+
+// Marks one event that comes from outside the board (the user, a timer, the driver):
+// when the outermost one ends, the watcher hears of what it changed, once.
+class TopLevelEvent {
+ public:
+  explicit TopLevelEvent(Runtime& runtime) : runtime_(runtime) { ++runtime_.event_depth; }
+  ~TopLevelEvent() {
+    if (--runtime_.event_depth == 0)
+      runtime_.Settle();
+  }
+  TopLevelEvent(const TopLevelEvent&) = delete;
+  TopLevelEvent& operator=(const TopLevelEvent&) = delete;
+
+ private:
+  Runtime& runtime_;
 };
 
 // The running program's state; there is exactly one while an Application lives.

@@ -1,0 +1,30 @@
+#pragma once
+// The newest board snapshot, published by the user-interface thread and read by any
+// other (the overlay writer, later a server): readers hold an immutable snapshot, so a
+// slow reader never holds up the board nor sees half of a change.
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+
+#include "overlay/board_snapshot.h"
+
+class PublishedBoard {
+ public:
+  // Publishes the values as the next version and wakes every waiting reader.
+  void Publish(const BoardValues& values);
+  // The newest snapshot; null until the first is published.
+  std::shared_ptr<const BoardSnapshot> Latest() const;
+  // Waits until a snapshot newer than `version` is published or the board is closed,
+  // then answers the newest (null only when none was ever published).
+  std::shared_ptr<const BoardSnapshot> WaitNewerThan(uint64_t version) const;
+  // No more snapshots come: every waiter returns, now and from now on.
+  void Close();
+  bool closed() const;
+
+ private:
+  mutable std::mutex mutex_;
+  mutable std::condition_variable published_;
+  std::shared_ptr<const BoardSnapshot> latest_;
+  bool closed_ = false;
+};
