@@ -23,9 +23,8 @@ constexpr auto kWatched = [] {
 BoardFeed::BoardFeed(PublishedBoard& board) : board_(board) {}
 
 void BoardFeed::PublishNow(const ControlModel& model) {
-  last_ = TakeBoardValues(model);
-  published_any_ = true;
-  board_.Publish(last_);
+  taker_.Update(model);
+  board_.Publish(taker_.values());
 }
 
 bool BoardFeed::Watches(ControlId control) const {
@@ -33,10 +32,6 @@ bool BoardFeed::Watches(ControlId control) const {
 }
 
 void BoardFeed::Settled(const ControlModel& model) {
-  BoardValues now = TakeBoardValues(model);
-  if (published_any_ && now == last_)
-    return;
-  last_ = std::move(now);
-  published_any_ = true;
-  board_.Publish(last_);
+  if (taker_.Update(model))
+    board_.Publish(taker_.values());
 }

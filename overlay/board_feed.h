@@ -19,6 +19,5 @@ class BoardFeed : public ChangeWatcher {
 
  private:
   PublishedBoard& board_;
-  BoardValues last_;
-  bool published_any_ = false;
+  BoardValuesTaker taker_;
 };

@@ -5,6 +5,10 @@
 #include "overlay/board_json.h"
 #include "services/replace_file.h"
 
+namespace {
+constexpr std::chrono::milliseconds kShortestInterval{10};
+}  // namespace
+
 OverlayFiles::OverlayFiles(NativePath folder, PublishedBoard& board)
     : folder_(std::move(folder)), board_(board) {}
 
@@ -34,6 +38,9 @@ void OverlayFiles::WriteLoop() {
     if (snapshot != nullptr && snapshot->version > written_version_) {
       if (auto problem = Write(*snapshot))
         Failed(*problem, false);
+      // The streaming software polls far less often: a burst of clicks is written at
+      // most this often, as it stands at each write, and the last state always follows.
+      board_.PauseUnlessClosed(kShortestInterval);
       continue;
     }
     if (board_.closed())

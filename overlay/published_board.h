@@ -2,6 +2,7 @@
 // The newest board snapshot, published by the user-interface thread and read by any
 // other (the overlay writer, later a server): readers hold an immutable snapshot, so a
 // slow reader never holds up the board nor sees half of a change.
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -18,6 +19,8 @@ class PublishedBoard {
   // Waits until a snapshot newer than `version` is published or the board is closed,
   // then answers the newest (null only when none was ever published).
   std::shared_ptr<const BoardSnapshot> WaitNewerThan(uint64_t version) const;
+  // Waits `duration` unless the board is closed meanwhile (a publish does not end it).
+  void PauseUnlessClosed(std::chrono::milliseconds duration) const;
   // No more snapshots come: every waiter returns, now and from now on.
   void Close();
   bool closed() const;
@@ -25,6 +28,8 @@ class PublishedBoard {
  private:
   mutable std::mutex mutex_;
   mutable std::condition_variable published_;
+  mutable std::condition_variable closing_;
+  mutable int32_t waiting_ = 0;  // readers blocked in WaitNewerThan
   std::shared_ptr<const BoardSnapshot> latest_;
   bool closed_ = false;
 };

@@ -1,9 +1,4 @@
 // scoreboard.exe: the program on the Windows desktop.
-#include <windows.h>
-
-#include <commctrl.h>
-#include <shellapi.h>
-
 #include <vector>
 
 #include "overlay/outside_services.h"
@@ -12,6 +7,12 @@
 #include "shell/application.h"
 #include "shell/program_switches.h"
 #include "shell/start_up_notice.h"
+
+// After the program's headers: windows.h defines macros such as CreateWindow.
+#include <windows.h>
+// windows.h first: these need its types.
+#include <commctrl.h>
+#include <shellapi.h>
 
 namespace {
 
