@@ -58,3 +58,32 @@ BENCHMARK(BM_CreditOverlayOff);
 BENCHMARK(BM_CreditOverlayOn);
 
 }  // namespace
+
+namespace {
+// The snapshot alone, without the writer thread: what the click itself pays.
+void BM_CreditSnapshotOnly(benchmark::State& state) {
+  std::string folder = (std::filesystem::temp_directory_path() / "overlay-bench-XXXXXX").string();
+  if (mkdtemp(folder.data()) == nullptr) {
+    state.SkipWithError("no temporary folder");
+    return;
+  }
+  {
+    HeadlessFrontEnd front_end(DateTimeFromCalendar(2016, 5, 3, 14, 5, 9));
+    Application app(front_end);
+    front_end.Attach(app);
+    app.Start(folder);
+    PublishedBoard board;
+    BoardFeed feed(board);
+    feed.PublishNow(app.model());
+    app.Watch(&feed);
+    const Text quantity = "2";
+    for (auto _ : state) {
+      app.Type(编辑框3, quantity);
+      app.Click(按钮9);
+    }
+    app.Watch(nullptr);
+  }
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_CreditSnapshotOnly);
+}  // namespace

@@ -1,15 +1,31 @@
 #include "overlay/published_board.h"
 
+#include <algorithm>
+#include <atomic>
+
 void PublishedBoard::Publish(const BoardValues& values) {
-  auto snapshot = std::make_shared<BoardSnapshot>();
-  snapshot->values = values;
+  // The oldest of the publisher's snapshots is free again when no reader holds it: only
+  // latest_ hands snapshots out, and it holds a newer one.
+  std::shared_ptr<BoardSnapshot>& oldest = published_before_.back();
+  std::shared_ptr<BoardSnapshot> snapshot;
+  if (oldest != nullptr && oldest.use_count() == 1) {
+    // What the last reader did with it happens before this reuse.
+    std::atomic_thread_fence(std::memory_order_acquire);
+    snapshot = std::move(oldest);
+  } else {
+    snapshot = std::make_shared<BoardSnapshot>();
+  }
+  snapshot->values = values;  // assigned into the strings' room: short texts copy in place
   bool anyone_waiting = false;
   {
     const std::lock_guard lock(mutex_);
     snapshot->version = latest_ ? latest_->version + 1 : 1;
-    latest_ = std::move(snapshot);
+    latest_ = snapshot;
     anyone_waiting = waiting_ > 0;
   }
+  std::move_backward(published_before_.begin(), published_before_.end() - 1,
+                     published_before_.end());
+  published_before_.front() = std::move(snapshot);
   // A reader busy with an earlier snapshot looks again before it waits: no wake needed,
   // which spares the user-interface thread a system call on most clicks of a burst.
   if (anyone_waiting)

@@ -2,6 +2,7 @@
 // The newest board snapshot, published by the user-interface thread and read by any
 // other (the overlay writer, later a server): readers hold an immutable snapshot, so a
 // slow reader never holds up the board nor sees half of a change.
+#include <array>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -12,7 +13,8 @@
 
 class PublishedBoard {
  public:
-  // Publishes the values as the next version and wakes every waiting reader.
+  // Publishes the values as the next version and wakes every waiting reader. Only one
+  // thread publishes (the user-interface thread).
   void Publish(const BoardValues& values);
   // The newest snapshot; null until the first is published.
   std::shared_ptr<const BoardSnapshot> Latest() const;
@@ -32,4 +34,7 @@ class PublishedBoard {
   mutable int32_t waiting_ = 0;  // readers blocked in WaitNewerThan
   std::shared_ptr<const BoardSnapshot> latest_;
   bool closed_ = false;
+  // The publisher's own: snapshots it published before, reused once no reader holds
+  // them, so that a click neither allocates nor frees one.
+  std::array<std::shared_ptr<BoardSnapshot>, 3> published_before_;
 };

@@ -116,7 +116,7 @@ bool Application::Edited(ControlId id, std::string_view text) {
   if (c->entry->own.input == InputMode::ReadOnly)
     return false;
   c->text = Text(text);
-  runtime_.Noticed(id);
+  runtime_.Noticed(*c);
   RaiseEvent(kMainWindow, id, event::kContentChanged);
   return true;
 }
@@ -209,6 +209,5 @@ void Application::WindowClosed() {
 }
 
 void Application::Watch(ChangeWatcher* watcher) {
-  runtime_.watcher = watcher;
-  runtime_.watched_change_pending = false;
+  runtime_.InstallWatcher(watcher);
 }

@@ -10,7 +10,8 @@ class ControlModel;
 class ChangeWatcher {
  public:
   virtual ~ChangeWatcher() = default;
-  // Whether a change of this control can matter to it; asked at every change notice.
+  // Whether a change of this control can matter to it; asked once per control when the
+  // watcher is installed.
   virtual bool Watches(ControlId control) const = 0;
   // A change it watches has settled; runs on the user-interface thread.
   virtual void Settled(const ControlModel& model) = 0;

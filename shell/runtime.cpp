@@ -22,9 +22,13 @@ void InstallRuntime(Runtime* runtime) {
   InstallControlHost(runtime);
 }
 
-void Runtime::Noticed(ControlId control) {
-  if (watcher != nullptr && watcher->Watches(control))
-    watched_change_pending = true;
+void Runtime::InstallWatcher(ChangeWatcher* new_watcher) {
+  watcher = new_watcher;
+  watched_change_pending = false;
+  watched.clear();
+  if (watcher == nullptr || model == nullptr)
+    return;
+  for (const Control& c : model->controls()) watched.push_back(watcher->Watches(c.id));
 }
 
 void Runtime::Settle() {
@@ -35,7 +39,7 @@ void Runtime::Settle() {
 }
 
 void Runtime::Changed(const Control& control, Aspect aspect) {
-  Noticed(control.id);
+  Noticed(control);
   if (front_end != nullptr)
     front_end->Changed(control.id, aspect);
 }

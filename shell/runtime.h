@@ -3,6 +3,7 @@
 // that shows them, and the dispatcher's state. One user-interface thread uses it. It is
 // also the host the control services reach the window, the dispatcher and the timers by.
 #include <memory>
+#include <vector>
 
 #include "services/control_host.h"
 #include "services/control_model.h"
@@ -21,6 +22,7 @@ struct Runtime final : ControlHost {
   TimerService timers;
   // Who follows the board from outside, if anyone; told once per top-level event.
   ChangeWatcher* watcher = nullptr;
+  std::vector<bool> watched;  // by the control's place in the model, asked once
   int32_t event_depth = 0;
   bool watched_change_pending = false;
 
@@ -31,8 +33,19 @@ struct Runtime final : ControlHost {
   int32_t MessageBox(const Text& text, const Text& caption, uint32_t flags) override;
   bool LaunchProgram(const Text& command_line, int32_t show_window, bool wait) override;
 
-  // A control changed without a write (the user's own edit already shows in its widget).
-  void Noticed(ControlId control);
+  // Installs the watcher (nullptr: none) and asks it once which controls it watches.
+  void InstallWatcher(ChangeWatcher* new_watcher);
+  // A control changed; the front end is told separately (the user's own edit already
+  // shows in its widget).
+  void Noticed(const Control& control) {
+    // Checked at every write of every click: once something watched changed, the rest
+    // of the event cannot add to that.
+    if (watcher == nullptr || watched_change_pending || model == nullptr)
+      return;
+    const auto place = static_cast<std::size_t>(&control - model->controls().data());
+    if (place < watched.size() && watched[place])
+      watched_change_pending = true;
+  }
   // Tells the watcher of what changed since it last heard.
   void Settle();
 };
