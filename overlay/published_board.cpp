@@ -50,6 +50,11 @@ void PublishedBoard::PauseUnlessClosed(std::chrono::milliseconds duration) const
   closing_.wait_for(lock, duration, [&] { return closed_; });
 }
 
+int32_t PublishedBoard::waiting_readers() const {
+  const std::lock_guard lock(mutex_);
+  return waiting_;
+}
+
 void PublishedBoard::Close() {
   {
     const std::lock_guard lock(mutex_);

@@ -23,6 +23,8 @@ class PublishedBoard {
   std::shared_ptr<const BoardSnapshot> WaitNewerThan(uint64_t version) const;
   // Waits `duration` unless the board is closed meanwhile (a publish does not end it).
   void PauseUnlessClosed(std::chrono::milliseconds duration) const;
+  // Readers blocked in WaitNewerThan now.
+  int32_t waiting_readers() const;
   // No more snapshots come: every waiter returns, now and from now on.
   void Close();
   bool closed() const;

@@ -2,12 +2,17 @@
 // leader, and one snapshot per event from outside.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "overlay/board_feed.h"
 #include "overlay/board_json.h"
+#include "overlay/published_board.h"
 #include "services/utf8.h"
 #include "support/board_fixture.h"
 
@@ -59,6 +64,62 @@ TEST(BoardJson, NestsEachTeamAndKeepsTheKeysInOrder) {
                                              "duck-name.txt", "duck-score.txt", "duck-line.txt",
                                              "duck-losses.txt", "difference.txt", "leader.txt",
                                              "game_beans.txt", "round_beans.txt", "host_fee.txt"}));
+}
+
+BoardValues ValuesNumbered(int n) {
+  BoardValues values;
+  values.fill(std::to_string(n));
+  return values;
+}
+
+TEST(PublishedBoard, AReaderKeepsItsSnapshotWhileNewerOnesArePublished) {
+  PublishedBoard board;
+  EXPECT_EQ(board.Latest(), nullptr);
+  board.Publish(ValuesNumbered(1));
+  const auto held = board.Latest();
+  for (int n = 2; n <= 20; ++n) board.Publish(ValuesNumbered(n));
+  EXPECT_EQ(held->version, 1u);
+  EXPECT_EQ(held->values, ValuesNumbered(1));
+  EXPECT_EQ(board.Latest()->version, 20u);
+  EXPECT_EQ(board.Latest()->values, ValuesNumbered(20));
+}
+
+TEST(PublishedBoard, AWaitingReaderIsWokenForEachNewerVersionAndByTheClose) {
+  PublishedBoard board;
+  board.Publish(ValuesNumbered(1));
+  std::vector<uint64_t> seen;
+  std::atomic<uint64_t> newest_seen{0};
+  std::thread reader([&] {
+    uint64_t version = 0;
+    for (;;) {
+      const auto snapshot = board.WaitNewerThan(version);
+      if (snapshot->version == version)
+        return;  // closed and nothing newer
+      version = snapshot->version;
+      EXPECT_EQ(snapshot->values, ValuesNumbered(static_cast<int>(version)));
+      seen.push_back(version);
+      newest_seen = version;
+    }
+  });
+  // Waits up to 10 s for `done`; answers whether it came.
+  auto within_deadline = [](const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!done() && std::chrono::steady_clock::now() < deadline)
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return done();
+  };
+  for (int round = 0; round < 3; ++round) {
+    // Once the reader waits, a publish must wake it (a burst may be coalesced into one).
+    ASSERT_TRUE(within_deadline([&] { return board.waiting_readers() == 1; }))
+        << "the reader never waited";
+    const int last = 2 + round * 100 + 99;
+    for (int n = 2 + round * 100; n <= last; ++n) board.Publish(ValuesNumbered(n));
+    EXPECT_TRUE(within_deadline([&] { return newest_seen == static_cast<uint64_t>(last); }))
+        << "the reader was not woken; it saw " << newest_seen;
+  }
+  board.Close();
+  reader.join();
+  EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
 }
 
 class BoardSnapshotTest : public BoardTest {
