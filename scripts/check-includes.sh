@@ -16,10 +16,11 @@ declare -A may_use=(
   [records]="services scoreboard shell/control_ids.h shell/handlers.h"
   [clock]="services scoreboard shell/control_ids.h shell/handlers.h shell/timer_wakes.h"
   [extras]="services scoreboard shell/control_ids.h shell/handlers.h"
+  [overlay]="services shell scoreboard/team.h scoreboard/game.h"
   [platform/headless]="shell services"
-  [platform/fltk]="shell services resources"
-  [platform/win32]="shell services resources"
-  [tools]="platform/headless shell services"
+  [platform/fltk]="shell services resources overlay"
+  [platform/win32]="shell services resources overlay"
+  [tools]="platform/headless shell services overlay"
 )
 # Headers the build writes (not in the tree), and who may include them.
 declare -A generated=([scoreboard_version.h]="platform/win32")
@@ -80,8 +81,8 @@ while IFS= read -r -d '' file; do
     done
     ((allowed)) || fail "$rel:$number: $own may not include \"$included\""
   done < <(grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$file" || true)
-done < <(cd "$root" && find services shell scoreboard records clock extras platform resources \
-  tools -type f \( -name '*.h' -o -name '*.cpp' -o -name '*.inc' \) -printf "$root/%p\0" 2>/dev/null)
+done < <(cd "$root" && find services shell scoreboard records clock extras overlay platform \
+  resources tools -type f \( -name '*.h' -o -name '*.cpp' -o -name '*.inc' \) -printf "$root/%p\0" 2>/dev/null)
 
 if ((checked == 0)); then
   fail "no source file found under $root"

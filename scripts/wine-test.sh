@@ -6,7 +6,8 @@
 # same session (all but the time line, which follows the clock). A colour picked from a
 # palette is checked on the screen: the team line it colours must show that colour after
 # its next edit, and none of it before. Group box captions must show in their catalogue
-# colours. Escape and Enter must leave the window open;
+# colours. With scoreboard-options.txt beside it turning the overlay on, its board.json
+# must equal the replay driver's. Escape and Enter must leave the window open;
 # Alt+F4 then closes it with exit code 0.
 #
 # Session lines the Wine driver plays (the replay driver reads the same lines):
@@ -112,6 +113,10 @@ centre_of() {
 run_dir=$work/run
 mkdir -p "$run_dir"
 cp "$exe" "$run_dir/scoreboard.exe"
+# The overlay switched on as a host would, by the options file beside the exe.
+mkdir -p "$run_dir/overlay"
+printf '\357\273\277# the streaming software reads this folder\r\noverlay-dir overlay\r\n' \
+  >"$run_dir/scoreboard-options.txt"
 (cd "$run_dir" && exec "$wine" scoreboard.exe >"$work/exe.log" 2>&1) &
 exe_pid=$!
 
@@ -327,7 +332,9 @@ exe_pid=""
 # --- the same session on Linux ----------------------------------------------------------
 replay_dir=$work/replay
 mkdir -p "$replay_dir"
-"$replay" --dir "$replay_dir" --now "2016-05-03 14:05:09" "$session" >"$work/replay.out" ||
+mkdir -p "$replay_dir/overlay"
+"$replay" --dir "$replay_dir" --now "2016-05-03 14:05:09" --overlay-dir "$replay_dir/overlay" \
+  "$session" >"$work/replay.out" ||
   fail "the replay driver failed: $(cat "$work/replay.out")"
 linux_record=$replay_dir/$record_name
 [ -s "$linux_record" ] || fail "the replay driver wrote no $record_name"
@@ -345,4 +352,7 @@ if ! cmp -s "$work/wine.cmp" "$work/linux.cmp"; then
 fi
 echo "wine-test: record matches the Linux replay ($(stat -c %s "$wine_record") bytes):"
 iconv -f GB18030 -t UTF-8 "$wine_record" | sed 's/^/    /' || true
+cmp -s "$run_dir/overlay/board.json" "$replay_dir/overlay/board.json" ||
+  fail "the overlay's board.json differs: $(cat "$run_dir/overlay/board.json" 2>&1) against $(cat "$replay_dir/overlay/board.json")"
+echo "wine-test: the overlay's board.json matches the Linux replay: $(cat "$run_dir/overlay/board.json")"
 echo "wine-test: 1 passed, 0 failed"

@@ -119,6 +119,14 @@ Text TextFromNativePath(const NativePath& path) {
   return TextFromUtf8(path);
 }
 
+NativePath NativePathFromUtf8(std::string_view utf8) {
+  return NativePath(utf8);
+}
+
+std::string Utf8FromNativePath(const NativePath& path) {
+  return path;
+}
+
 std::optional<NativePath> ExecutablePath() {
   std::string buffer(256, '\0');
   while (true) {
@@ -174,8 +182,32 @@ bool EnterRunDirectory(const std::optional<NativePath>& directory) {
   return true;
 }
 
+namespace {
+
+// Opens a file whose path may be longer than the system takes in one call (a run folder
+// can be 4,000 bytes deep): when it is, the folders are entered one at a time.
+int OpenAnyLength(const NativePath& path, int flags) {
+  const int fd = open(path.c_str(), flags);
+  if (fd >= 0 || errno != ENAMETOOLONG)
+    return fd;
+  Descriptor folder(open(path.front() == '/' ? "/" : ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  std::size_t start = 0;
+  while (folder.get() >= 0) {
+    const std::size_t slash = path.find('/', start);
+    const std::string name = path.substr(start, slash == NativePath::npos ? slash : slash - start);
+    if (slash == NativePath::npos)
+      return openat(folder.get(), name.c_str(), flags);
+    if (!name.empty())
+      folder.reset(openat(folder.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    start = slash + 1;
+  }
+  return -1;
+}
+
+}  // namespace
+
 ReadResult ReadWholeFile(const NativePath& path, std::string& content) {
-  Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  Descriptor file(OpenAnyLength(path, O_RDONLY | O_CLOEXEC));
   if (file.get() < 0) {
     return errno == ENOENT ? ReadResult::kMissing : ReadResult::kFailed;
   }

@@ -59,6 +59,31 @@ NativePath NativePathFromText(std::string_view path) {
   return wide;
 }
 
+NativePath NativePathFromUtf8(std::string_view utf8) {
+  if (utf8.empty() || utf8.size() > static_cast<std::size_t>(INT_MAX))
+    return {};
+  const int length = static_cast<int>(utf8.size());
+  const int wide_length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
+  if (wide_length <= 0)
+    return {};
+  std::wstring wide(static_cast<std::size_t>(wide_length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(), wide_length);
+  return wide;
+}
+
+std::string Utf8FromNativePath(const NativePath& path) {
+  if (path.empty() || path.size() > static_cast<std::size_t>(INT_MAX))
+    return {};
+  const int length = static_cast<int>(path.size());
+  const int utf8_length =
+      WideCharToMultiByte(CP_UTF8, 0, path.data(), length, nullptr, 0, nullptr, nullptr);
+  if (utf8_length <= 0)
+    return {};
+  std::string utf8(static_cast<std::size_t>(utf8_length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, path.data(), length, utf8.data(), utf8_length, nullptr, nullptr);
+  return utf8;
+}
+
 Text TextFromNativePath(const NativePath& path) {
   if (path.empty() || path.size() > static_cast<std::size_t>(INT_MAX))
     return {};

@@ -17,6 +17,11 @@ inline constexpr const char* kNativeSeparators = "/";
 
 NativePath NativePathFromText(std::string_view path);
 Text TextFromNativePath(const NativePath& path);
+// UTF-8 (a command line as the driver reads it, a UTF-8 options file) as the platform's
+// own path and back, never through the program's encoding. Bytes that are not UTF-8 stay
+// as they are on Linux and become U+FFFD on Windows.
+NativePath NativePathFromUtf8(std::string_view utf8);
+std::string Utf8FromNativePath(const NativePath& path);
 
 // The full path of the running executable; absent when the platform cannot tell (no
 // readable /proc/self/exe, a failing GetModuleFileNameW).

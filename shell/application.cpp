@@ -43,6 +43,7 @@ void Application::Start(const std::optional<NativePath>& run_directory) {
 }
 
 void Application::LoadWindow() {
+  TopLevelEvent event(runtime_);
   if (runtime_.model != nullptr)
     return;  // the window exists already
   {
@@ -87,6 +88,7 @@ Control* Application::Interactive(ControlId id) {
 }
 
 bool Application::Click(ControlId id) {
+  TopLevelEvent event(runtime_);
   Control* c = Interactive(id);
   if (c == nullptr)
     return false;
@@ -96,40 +98,44 @@ bool Application::Click(ControlId id) {
       if (other.kind == Kind::RadioBox && other.parent == c->parent && other.checked &&
           other.id != c->id) {
         other.checked = false;
-        runtime_.front_end->Changed(other.id, Aspect::Checked);
+        runtime_.Changed(other, Aspect::Checked);
       }
     }
     c->checked = true;
-    runtime_.front_end->Changed(c->id, Aspect::Checked);
+    runtime_.Changed(*c, Aspect::Checked);
   }
   RaiseEvent(kMainWindow, id, event::kClicked);
   return true;
 }
 
 bool Application::Edited(ControlId id, std::string_view text) {
+  TopLevelEvent event(runtime_);
   Control* c = Interactive(id);
   if (c == nullptr || c->kind != Kind::EditBox)
     return false;
   if (c->entry->own.input == InputMode::ReadOnly)
     return false;
   c->text = Text(text);
+  runtime_.Noticed(*c);
   RaiseEvent(kMainWindow, id, event::kContentChanged);
   return true;
 }
 
 bool Application::Type(ControlId id, std::string_view text) {
+  TopLevelEvent event(runtime_);
   Control* c = Interactive(id);
   if (c == nullptr || c->kind != Kind::EditBox)
     return false;
   if (c->entry->own.input == InputMode::ReadOnly)
     return false;
   c->text = FilterTyped(*c, text);
-  runtime_.front_end->Changed(id, Aspect::Caption);
+  runtime_.Changed(*c, Aspect::Caption);
   RaiseEvent(kMainWindow, id, event::kContentChanged);
   return true;
 }
 
 std::optional<bool> Application::KeyDown(ControlId id, int32_t virtual_key, int32_t modifiers) {
+  TopLevelEvent event(runtime_);
   Control* c = Interactive(id);
   if (c == nullptr)
     return std::nullopt;
@@ -139,42 +145,47 @@ std::optional<bool> Application::KeyDown(ControlId id, int32_t virtual_key, int3
 }
 
 bool Application::Select(ControlId id, int32_t index) {
+  TopLevelEvent event(runtime_);
   Control* c = Interactive(id);
   if (c == nullptr || !KindHas(c->kind, Meaning::Selection))
     return false;
   c->selection = index >= 0 && index < static_cast<int32_t>(c->items.size()) ? index : -1;
-  runtime_.front_end->Changed(id, Aspect::Selection);
+  runtime_.Changed(*c, Aspect::Selection);
   RaiseEvent(kMainWindow, id, event::kSelectionChanged);
   return true;
 }
 
 bool Application::Slide(ControlId id, int32_t position) {
+  TopLevelEvent event(runtime_);
   Control* c = Interactive(id);
   if (c == nullptr || c->kind != Kind::SliderBar)
     return false;
   c->position = std::clamp(position, c->minimum, std::max(c->minimum, c->maximum));
-  runtime_.front_end->Changed(id, Aspect::Position);
+  runtime_.Changed(*c, Aspect::Position);
   RaiseEvent(kMainWindow, id, event::kPositionChanged);
   return true;
 }
 
 bool Application::Pick(ControlId id, Colour colour) {
+  TopLevelEvent event(runtime_);
   Control* c = Interactive(id);
   if (c == nullptr || c->kind != Kind::ColorPicker)
     return false;
   c->picked_colour = colour & 0x00FFFFFFu;
-  runtime_.front_end->Changed(id, Aspect::PickedColour);
+  runtime_.Changed(*c, Aspect::PickedColour);
   RaiseEvent(kMainWindow, id, event::kColourChanged);
   return true;
 }
 
 void Application::Focus(ControlId id, bool got) {
+  TopLevelEvent event(runtime_);
   if (Interactive(id) == nullptr)
     return;
   RaiseEvent(kMainWindow, id, got ? event::kGotFocus : event::kLostFocus);
 }
 
 void Application::TimerTick(ControlId id) {
+  TopLevelEvent event(runtime_);
   if (runtime_.model == nullptr || runtime_.shut_down)
     return;
   runtime_.timers.Woke(id);
@@ -182,15 +193,21 @@ void Application::TimerTick(ControlId id) {
 }
 
 void Application::CatchUpTimers() {
+  TopLevelEvent event(runtime_);
   if (runtime_.model == nullptr || runtime_.shut_down)
     return;
   runtime_.timers.CatchUp();
 }
 
 void Application::WindowClosed() {
+  TopLevelEvent event(runtime_);
   if (runtime_.model == nullptr)
     return;
   runtime_.timers.StopAll();
   for (Control& c : runtime_.model->controls()) c.timer_running = false;
   RunShutdown();
+}
+
+void Application::Watch(ChangeWatcher* watcher) {
+  runtime_.InstallWatcher(watcher);
 }

@@ -73,6 +73,13 @@ class Application {
   // The user closed the window: timers stop, the window is gone, shutdown runs.
   void WindowClosed();
 
+  // Who follows the board from outside (nullptr: nobody, as without any switch). It hears
+  // once after each event from outside that changed a control it watches.
+  void Watch(ChangeWatcher* watcher);
+  // Makes what follows, until the answer goes out of scope, one event from outside the
+  // board: the replay driver's direct property writes.
+  [[nodiscard]] TopLevelEvent OutsideEvent() { return TopLevelEvent(runtime_); }
+
  private:
   void LoadWindow();
   Control* Interactive(ControlId id);

@@ -22,7 +22,24 @@ void InstallRuntime(Runtime* runtime) {
   InstallControlHost(runtime);
 }
 
+void Runtime::InstallWatcher(ChangeWatcher* new_watcher) {
+  watcher = new_watcher;
+  watched_change_pending = false;
+  watched.clear();
+  if (watcher == nullptr || model == nullptr)
+    return;
+  for (const Control& c : model->controls()) watched.push_back(watcher->Watches(c.id));
+}
+
+void Runtime::Settle() {
+  if (!watched_change_pending || watcher == nullptr || model == nullptr)
+    return;
+  watched_change_pending = false;
+  watcher->Settled(*model);
+}
+
 void Runtime::Changed(const Control& control, Aspect aspect) {
+  Noticed(control);
   if (front_end != nullptr)
     front_end->Changed(control.id, aspect);
 }
@@ -38,7 +55,16 @@ void Runtime::IntervalWritten(const Control& timer) {
 }
 
 int32_t Runtime::MessageBox(const Text& text, const Text& caption, uint32_t flags) {
-  return front_end != nullptr ? front_end->MessageBox(text, caption, flags) : 1;
+  if (front_end == nullptr)
+    return 1;
+  // What the click did before its message shows is shown outside too; while the box
+  // waits for the host, the timers' ticks underneath count as events of their own.
+  Settle();
+  const int32_t depth = event_depth;
+  event_depth = 0;
+  const int32_t answer = front_end->MessageBox(text, caption, flags);
+  event_depth = depth;
+  return answer;
 }
 
 bool Runtime::LaunchProgram(const Text& command_line, int32_t show_window, bool wait) {

@@ -3,9 +3,11 @@
 // that shows them, and the dispatcher's state. One user-interface thread uses it. It is
 // also the host the control services reach the window, the dispatcher and the timers by.
 #include <memory>
+#include <vector>
 
 #include "services/control_host.h"
 #include "services/control_model.h"
+#include "shell/change_watcher.h"
 #include "shell/front_end.h"
 #include "shell/timer_service.h"
 
@@ -18,6 +20,11 @@ struct Runtime final : ControlHost {
   bool message_loop_started = false;
   bool shut_down = false;
   TimerService timers;
+  // Who follows the board from outside, if anyone; told once per top-level event.
+  ChangeWatcher* watcher = nullptr;
+  std::vector<bool> watched;  // by the control's place in the model, asked once
+  int32_t event_depth = 0;
+  bool watched_change_pending = false;
 
   ControlModel* LoadedModel() override { return model.get(); }
   void Changed(const Control& control, Aspect aspect) override;
@@ -25,6 +32,38 @@ struct Runtime final : ControlHost {
   void IntervalWritten(const Control& timer) override;
   int32_t MessageBox(const Text& text, const Text& caption, uint32_t flags) override;
   bool LaunchProgram(const Text& command_line, int32_t show_window, bool wait) override;
+
+  // Installs the watcher (nullptr: none) and asks it once which controls it watches.
+  void InstallWatcher(ChangeWatcher* new_watcher);
+  // A control changed; the front end is told separately (the user's own edit already
+  // shows in its widget).
+  void Noticed(const Control& control) {
+    // Checked at every write of every click: once something watched changed, the rest
+    // of the event cannot add to that.
+    if (watcher == nullptr || watched_change_pending || model == nullptr)
+      return;
+    const auto place = static_cast<std::size_t>(&control - model->controls().data());
+    if (place < watched.size() && watched[place])
+      watched_change_pending = true;
+  }
+  // Tells the watcher of what changed since it last heard.
+  void Settle();
+};
+
+// Marks one event that comes from outside the board (the user, a timer, the driver):
+// when the outermost one ends, the watcher hears of what it changed, once.
+class TopLevelEvent {
+ public:
+  explicit TopLevelEvent(Runtime& runtime) : runtime_(runtime) { ++runtime_.event_depth; }
+  ~TopLevelEvent() {
+    if (--runtime_.event_depth == 0)
+      runtime_.Settle();
+  }
+  TopLevelEvent(const TopLevelEvent&) = delete;
+  TopLevelEvent& operator=(const TopLevelEvent&) = delete;
+
+ private:
+  Runtime& runtime_;
 };
 
 // The running program's state; there is exactly one while an Application lives.

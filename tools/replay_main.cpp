@@ -8,8 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "overlay/outside_services.h"
 #include "services/convert.h"
 #include "services/file_services.h"
+#include "shell/program_switches.h"
+#include "shell/start_up_notice.h"
 #include "tools/replay/runner.h"
 #include "tools/replay/script_reader.h"
 
@@ -80,7 +83,8 @@ int OpenScript(const std::string& utf8_path) {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: scoreboard-replay [--dir DIR] [--now \"YYYY-MM-DD HH:MM:SS\"] [SCRIPT]\n");
+               "usage: scoreboard-replay [--dir DIR] [--now \"YYYY-MM-DD HH:MM:SS\"] "
+               "[--overlay-dir DIR] [SCRIPT]\n");
   return 2;
 }
 
@@ -92,6 +96,7 @@ int main(int argc, char** argv) {
   ReplayOptions options;
   std::optional<DateTime> start;
   const char* script_path = nullptr;
+  std::vector<NativePath> program_arguments;
   for (std::size_t i = 1; i < args.size(); ++i) {
     if (args[i] == "--dir" && i + 1 < args.size()) {
       options.run_directory = args[++i];
@@ -99,6 +104,13 @@ int main(int argc, char** argv) {
       start = ParseLocalTime(args[++i]);
       if (!start)
         return Usage();
+    } else if (args[i].size() > 2 && args[i].compare(0, 2, "--") == 0) {
+      // The program's own switches, read as both windows read them.
+      const std::size_t equals = args[i].find('=');
+      const std::string name = args[i].substr(2, equals == std::string::npos ? equals : equals - 2);
+      program_arguments.push_back(NativePathFromUtf8(args[i]));
+      if (equals == std::string::npos && SwitchTakesValue(name) && i + 1 < args.size())
+        program_arguments.push_back(NativePathFromUtf8(args[++i]));
     } else if (args[i].size() > 1 && args[i][0] == '-') {
       return Usage();
     } else if (script_path == nullptr) {
@@ -118,6 +130,14 @@ int main(int argc, char** argv) {
   if (options.run_directory.size() > 1 && options.run_directory.back() == kPathSeparator)
     options.run_directory.pop_back();
   options.start = start ? *start : CurrentDateTime();
+  // The driver's records folder is its run directory: its scoreboard-options.txt counts.
+  ProgramSwitches switches;
+  ReadCommandLineSwitches(program_arguments, switches);
+  if (!switches.problems.empty()) {
+    std::fprintf(stderr, "error: %s\n", switches.problems.front().c_str());
+    return Usage();
+  }
+  ReadOptionsFile(NativePathFromUtf8(options.run_directory), switches);
 
   // The script is opened before start-up, which makes the run directory current.
   const bool from_stdin = script_path == nullptr || std::strcmp(script_path, "-") == 0;
@@ -127,6 +147,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   ReplayRunner runner(options);
+  OutsideServices outside(switches, runner.application(), switches.problems);
+  TellHostAfterStartUp(switches.problems);
   ScriptReader script(fd);
   std::string line;
   for (int number = 1; script.Next(line); ++number) {

@@ -1,13 +1,28 @@
 // build/scoreboard: the scoreboard in its Linux window.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "overlay/outside_services.h"
 #include "platform/fltk/fltk_front_end.h"
 #include "services/file_services.h"
 #include "services/record_folder.h"
 #include "shell/application.h"
+#include "shell/program_switches.h"
+#include "shell/start_up_notice.h"
 
-int main() {
+int main(int argc, char** argv) {
+  // No records folder (the program's place unknown, or an installed program without a
+  // data folder) means no options file and saves that fail and say so.
+  const std::optional<NativePath> records = RecordFolderOfProgram(ExecutableDirectory());
+  // The arguments are the system's bytes, as file names are.
+  ProgramSwitches switches =
+      ReadProgramSwitches(std::vector<NativePath>(argv + 1, argv + argc), records);
   FltkFrontEnd front_end;
   Application app(front_end);
   front_end.Attach(app);
-  app.Start(RecordFolderOfProgram(ExecutableDirectory()));
+  app.Start(records);
+  OutsideServices outside(switches, app, switches.problems);
+  TellHostAfterStartUp(switches.problems);
   return app.Run();
 }

@@ -168,8 +168,10 @@ class WindowSession : public ::testing::TestWithParam<const char*> {
   }
 
   // Starts the program, waits for its window and notes where its client area lies.
-  std::string OpenWindow() {
-    app_ = Spawn({(run_dir_ / "window" / "scoreboard").string()});
+  std::string OpenWindow(const std::vector<std::string>& switches = {}) {
+    std::vector<std::string> words{(run_dir_ / "window" / "scoreboard").string()};
+    words.insert(words.end(), switches.begin(), switches.end());
+    app_ = Spawn(words);
     EXPECT_GT(app_, 0);
     std::string window_id;
     for (int i = 0; i < 100 && window_id.empty(); ++i) {
@@ -584,6 +586,50 @@ TEST_P(WindowSession, EnterStaysArrowsChooseTheGameTimeAndClicksGiveTheFocus) {
   EXPECT_GT(tip.y, win_y_ + 352 + 4 + 4 * 18) << "the tooltip is not below the cell";
   X("mousemove " + red_cell + " click 1");
   EXPECT_EQ(ReadBoard()["focus"], "颜色选择器1");
+}
+
+TEST_P(WindowSession, OverlayFilesFollowTheClicksAsTheReplayShowsThem) {
+  const fs::path overlay = run_dir_ / "overlay";
+  fs::create_directories(overlay);
+  const std::string window_id = OpenWindow({"--overlay-dir", overlay.string()});
+  ASSERT_FALSE(window_id.empty()) << "the window did not appear";
+  // Waits up to 10 s for board.json to hold `wanted`; answers what it last held.
+  auto board_json_with = [&](const std::string& wanted) {
+    std::string seen;
+    for (int i = 0; i < 200 && seen.find(wanted) == std::string::npos; ++i) {
+      std::this_thread::sleep_for(50ms);
+      seen = ReadAll(overlay / "board.json");
+    }
+    return seen;
+  };
+  // Written at start-up, before any click.
+  const std::string first = board_json_with("\"score\":\"0\"");
+  ASSERT_NE(first.find("\"leader\":\"\""), std::string::npos) << first;
+
+  std::this_thread::sleep_for(3500ms);  // the start-up step enables the gifts
+  Click(368, 8, 96, 24);                // 编辑框3
+  X("type --delay 50 2");
+  Click(384, 32, 40, 48);  // 按钮9, the 188-bean gift
+  const std::string after = board_json_with("\"score\":\"376\"");
+  ASSERT_NE(after.find("\"score\":\"376\""), std::string::npos) << after;
+  EXPECT_EQ(ReadAll(overlay / "lollipop-score.txt"), "376");
+
+  // The replay driver with the same switch writes the same files for the same actions.
+  const fs::path replay_overlay = run_dir_ / "replay" / "overlay";
+  fs::create_directories(replay_overlay);
+  const fs::path script = run_dir_ / "overlay.script";
+  std::ofstream(script) << "wait 3500\ntype 编辑框3 2\nclick 按钮9\n";
+  Capture(std::string(REPLAY_BINARY) + " --dir " + (run_dir_ / "replay").string() +
+          " --overlay-dir " + replay_overlay.string() + " " + script.string());
+  for (const auto& entry : fs::directory_iterator(replay_overlay)) {
+    SCOPED_TRACE(entry.path().filename().string());
+    EXPECT_EQ(ReadAll(overlay / entry.path().filename()), ReadAll(entry.path()));
+  }
+  EXPECT_EQ(ReadAll(overlay / "board.json"), ReadAll(replay_overlay / "board.json"));
+
+  // Closing the window ends the program, writer thread and all.
+  X("windowclose " + window_id);
+  EXPECT_EQ(WaitFor(app_, 10s), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, WindowSession, ::testing::Values("C", "zh_CN.UTF-8"),

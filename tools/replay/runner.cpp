@@ -128,6 +128,8 @@ bool ReplayRunner::RunLine(const std::string& text, int number) {
     const auto line = ParseScriptLine(text, number);
     if (!line)
       return true;
+    // A line is one thing the host does: whoever follows the board hears of it once.
+    const auto event = application_.OutsideEvent();
     return Execute(*line);
   } catch (const ScriptError& error) {
     std::fflush(out_);

@@ -20,6 +20,7 @@ class ReplayRunner {
   int Run(std::istream& script);
   // Runs one line; false after an error (already reported on standard error).
   bool RunLine(const std::string& line, int number);
+  Application& application() { return application_; }
 
  private:
   bool Execute(const struct ScriptLine& line);

@@ -1,0 +1,42 @@
+#pragma once
+// The program's switches, read the same way by both windows and the replay driver: from
+// the command line and from scoreboard-options.txt in the records folder, one switch a
+// line, so that a host who never types a command line can set them too. The command
+// line wins over the file. Nothing given, nothing changes: the program then starts
+// exactly as it always did.
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "services/platform_paths.h"
+
+inline constexpr std::string_view kOptionsFileName = "scoreboard-options.txt";
+
+struct ProgramSwitches {
+  // Each given switch by name (without "--"); a switch without a value maps to "".
+  std::map<std::string, NativePath, std::less<>> given;
+  // What could not be read, each naming where and why (UTF-8); the board starts without it.
+  std::vector<std::string> problems;
+
+  const NativePath* Value(std::string_view name) const;
+  std::optional<NativePath> overlay_dir() const;
+};
+
+// Whether `name` (without "--") is a switch that takes a value; false for an unknown one.
+bool SwitchTakesValue(std::string_view name);
+
+// The command line's switches (the arguments after the program's name). Relative folders
+// are made absolute against the current directory, since start-up changes it.
+void ReadCommandLineSwitches(const std::vector<NativePath>& arguments, ProgramSwitches& into);
+// An options file's content; `label` names it in problems. Relative folders are taken
+// from `folder`. A switch the command line gave already is left as it is.
+void ReadOptionsText(std::string_view content, std::string_view label, const NativePath& folder,
+                     ProgramSwitches& into);
+// scoreboard-options.txt in `records_folder`, when it exists, after the command line.
+void ReadOptionsFile(const NativePath& records_folder, ProgramSwitches& into);
+// Both: the command line, then the options file of the records folder; a program that
+// has no records folder has no options file either.
+ProgramSwitches ReadProgramSwitches(const std::vector<NativePath>& arguments,
+                                    const std::optional<NativePath>& records_folder);
