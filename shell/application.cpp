@@ -106,13 +106,13 @@ bool Application::Click(ControlId id) {
   return true;
 }
 
-bool Application::Edited(ControlId id, std::string_view text) {
+bool Application::Edited(ControlId id, Text text) {
   Control* c = Interactive(id);
   if (c == nullptr || c->kind != Kind::EditBox)
     return false;
   if (c->entry->own.input == InputMode::ReadOnly)
     return false;
-  c->text = Text(text);
+  c->text = std::move(text);
   RaiseEvent(kMainWindow, id, event::kContentChanged);
   return true;
 }

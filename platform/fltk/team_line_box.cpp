@@ -37,6 +37,16 @@ class TeamLineBoxView : public Fl_Text_Editor, public ControlView {
     return Fl_Text_Editor::handle(event);
   }
 
+  // After every edit FLTK keeps the caret in sight (show_insert_position ends here) by
+  // counting wrapped rows from the start of the caret's line: in a long line without
+  // breaks that measures the whole line for every key the host types. When the caret
+  // is on a row the box shows, the rows in sight give the same scroll at once.
+  void resize(int X, int Y, int W, int H) override {
+    if (display_insert_position_hint != 0 && X == x() && Y == y() && W == w() && H == h())
+      ScrollToCaretInSight();
+    Fl_Text_Editor::resize(X, Y, W, H);
+  }
+
  protected:
   void ShowAspect(Aspect aspect) override {
     const Control& c = control();
@@ -70,6 +80,20 @@ class TeamLineBoxView : public Fl_Text_Editor, public ControlView {
   }
 
  private:
+  // As FLTK scrolls for a caret it can see: never left on the last row, which the box
+  // may cut, and nowhere else. A caret out of sight is left to FLTK.
+  void ScrollToCaretInSight() {
+    int row = 0, caret_x = 0, caret_y = 0;
+    if (!position_to_line(insert_position(), &row) ||
+        !position_to_xy(insert_position(), &caret_x, &caret_y) || caret_x < text_area.x ||
+        caret_x > text_area.x + text_area.w)
+      return;
+    const int last_whole_row = mNVisibleLines - 2;
+    display_insert_position_hint = 0;
+    if (mNVisibleLines >= 2 && row > last_whole_row)
+      mTopLineNumHint = mTopLineNum + (row - last_whole_row);  // resize scrolls there
+  }
+
   std::string Shown() const {
     char* text = text_->text();
     std::string shown = text;
@@ -79,7 +103,10 @@ class TeamLineBoxView : public Fl_Text_Editor, public ControlView {
 
   static void UserEdited(Fl_Widget*, void* data) {
     auto* self = static_cast<TeamLineBoxView*>(data);
-    self->app().Edited(self->id(), TextFromUtf8(WithCrLf(self->Shown().c_str())));
+    char* shown = self->text_->text();
+    Text text = TextFromUtf8(WithCrLf(shown));
+    free(shown);
+    self->app().Edited(self->id(), std::move(text));
   }
 
   std::unique_ptr<Fl_Text_Buffer> text_;
