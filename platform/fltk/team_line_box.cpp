@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "platform/fltk/paste.h"
 #include "platform/fltk/views.h"
 #include "shell/application.h"
 
@@ -33,6 +34,20 @@ class TeamLineBoxView : public Fl_Text_Editor, public ControlView {
 
   int handle(int event) override {
     if (PreHandle(event))
+      return 1;
+    if (event == FL_KEYBOARD && IsPasteKey()) {
+      RequestPaste(*this, 1);
+      return 1;
+    }
+    if (event == FL_PUSH && Fl::event_button() == FL_MIDDLE_MOUSE) {
+      // The primary selection goes in where the middle button points.
+      buffer()->unselect();
+      insert_position(xy_to_position(Fl::event_x(), Fl::event_y(), CURSOR_POS));
+      take_focus();
+      RequestPaste(*this, 0);
+      return 1;
+    }
+    if (event == FL_PASTE && !PasteFits())
       return 1;
     return Fl_Text_Editor::handle(event);
   }
