@@ -1,24 +1,25 @@
 // The multi-line boxes the host types in (the team lines): an FLTK text editor, which
-// wraps a line at the box's width even inside a word, so long Chinese lines without
-// spaces go on in the next row as they do on Windows instead of scrolling sideways.
+// stays quick in a long line and wraps a line at the box's width even inside a word, so long
+// Chinese lines without spaces go on in the next row as they do on Windows instead of scrolling
+// sideways.
 #include "platform/fltk/fltk_draw.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Text_Buffer.H>
-#include <FL/Fl_Text_Editor.H>
 
 #include <memory>
 
 #include "platform/fltk/paste.h"
 #include "platform/fltk/views.h"
+#include "platform/fltk/wrapped_text_editor.h"
 #include "shell/application.h"
 
 namespace {
 
-class TeamLineBoxView : public Fl_Text_Editor, public ControlView {
+class TeamLineBoxView : public WrappedTextEditor, public ControlView {
  public:
   TeamLineBoxView(FltkFrontEnd& owner, const Control& c)
-      : Fl_Text_Editor(c.rect.left, c.rect.top, c.rect.width, c.rect.height),
+      : WrappedTextEditor(c.rect.left, c.rect.top, c.rect.width, c.rect.height),
         ControlView(owner, c.id),
         text_(std::make_unique<Fl_Text_Buffer>()) {
     buffer(text_.get());
@@ -49,17 +50,7 @@ class TeamLineBoxView : public Fl_Text_Editor, public ControlView {
     }
     if (event == FL_PASTE && !PasteFits())
       return 1;
-    return Fl_Text_Editor::handle(event);
-  }
-
-  // After every edit FLTK keeps the caret in sight (show_insert_position ends here) by
-  // counting wrapped rows from the start of the caret's line: in a long line without
-  // breaks that measures the whole line for every key the host types. When the caret
-  // is on a row the box shows, the rows in sight give the same scroll at once.
-  void resize(int X, int Y, int W, int H) override {
-    if (display_insert_position_hint != 0 && X == x() && Y == y() && W == w() && H == h())
-      ScrollToCaretInSight();
-    Fl_Text_Editor::resize(X, Y, W, H);
+    return WrappedTextEditor::handle(event);
   }
 
  protected:
@@ -95,20 +86,6 @@ class TeamLineBoxView : public Fl_Text_Editor, public ControlView {
   }
 
  private:
-  // As FLTK scrolls for a caret it can see: never left on the last row, which the box
-  // may cut, and nowhere else. A caret out of sight is left to FLTK.
-  void ScrollToCaretInSight() {
-    int row = 0, caret_x = 0, caret_y = 0;
-    if (!position_to_line(insert_position(), &row) ||
-        !position_to_xy(insert_position(), &caret_x, &caret_y) || caret_x < text_area.x ||
-        caret_x > text_area.x + text_area.w)
-      return;
-    const int last_whole_row = mNVisibleLines - 2;
-    display_insert_position_hint = 0;
-    if (mNVisibleLines >= 2 && row > last_whole_row)
-      mTopLineNumHint = mTopLineNum + (row - last_whole_row);  // resize scrolls there
-  }
-
   std::string Shown() const {
     char* text = text_->text();
     std::string shown = text;
