@@ -23,6 +23,8 @@ struct Font {
   int32_t height = 0;  // LOGFONT height: negative is character height in pixels
   int32_t weight = 400;
   Text face;
+
+  bool operator==(const Font&) const = default;
 };
 
 struct Control {

@@ -216,6 +216,15 @@ Text TextFromUtf8(std::string_view utf8) {
   Text out;
   out.reserve(utf8.size());
   for (std::size_t pos = 0; pos < utf8.size();) {
+    // ASCII is the same in both: a run of it is copied whole (a long team line is
+    // converted again for every key the host types).
+    std::size_t ascii_end = pos;
+    while (ascii_end < utf8.size() && ByteAt(utf8, ascii_end) < 0x80) ++ascii_end;
+    if (ascii_end > pos) {
+      out.append(utf8, pos, ascii_end - pos);
+      pos = ascii_end;
+      continue;
+    }
     const Sequence sequence = Utf8SequenceAt(utf8, pos);
     if (sequence.well_formed) {
       AppendGb(Utf8Character(utf8, pos, sequence.length), out);

@@ -1,6 +1,7 @@
 #include "services/property_model.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "services/control_host.h"
 #include "services/convert.h"
@@ -35,6 +36,17 @@ void Notify(const Control& control, Aspect aspect) {
   TheControlHost().Changed(control, aspect);
 }
 
+// Stores a written value; answers whether the stored value changed. A write that leaves
+// the value as it was tells the front end nothing: a redraw would show the same, and a
+// long team line would be wrapped anew for every key the host types.
+template <typename T>
+bool Store(T& stored, T value) {
+  if (stored == value)
+    return false;
+  stored = std::move(value);
+  return true;
+}
+
 int32_t AsInteger(const PropertyValue& value) {
   if (const auto* i = std::get_if<int32_t>(&value))
     return *i;
@@ -65,19 +77,24 @@ int32_t FontSize(const Font& font) {
   return MulDivRound(height < 0 ? -height : height, 72, kLogPixelsY);
 }
 
+// The content-changed event runs on every write, also of the text the box holds: the
+// rules that hang on it recompute whatever their inputs are. Only the redraw is skipped.
 void WriteContent(Control& box, Text text) {
-  box.text = std::move(text);
-  Notify(box, Aspect::Caption);  // the front end sets its text with change notices muted
+  if (Store(box.text, std::move(text)))
+    Notify(box, Aspect::Caption);  // the front end sets its text with change notices muted
   TheControlHost().ContentWritten(box);
 }
 
 void WriteFontSize(Control& box, int32_t size) {
-  if (!box.font.own) {
-    box.font.own = true;
-    box.font.height = kDefaultGuiFontHeight;
-    box.font.face.clear();
+  Font font = box.font;
+  if (!font.own) {
+    font.own = true;
+    font.height = kDefaultGuiFontHeight;
+    font.face.clear();
   }
-  box.font.height = size <= 0 ? 0 : -MulDivRound(size, kLogPixelsY, 72);
+  font.height = size <= 0 ? 0 : -MulDivRound(size, kLogPixelsY, 72);
+  if (!Store(box.font, std::move(font)))
+    return;
   Notify(box, Aspect::Font);
   // A single-line box grows to hold one line of the new font; nothing ever shrinks.
   const int32_t character = box.font.height == 0 ? -kDefaultGuiFontHeight : -box.font.height;
@@ -155,42 +172,45 @@ void WriteProperty(WindowId window, ControlId id, int32_t index, int32_t member,
     c.other[index] = value;
     return;
   }
+  bool changed = false;
   switch (row->meaning) {
     case Meaning::Tag:
       c.tag = AsText(value);
       return;
     case Meaning::Visible:
-      c.visible = AsInteger(value) != 0;
+      changed = Store(c.visible, AsInteger(value) != 0);
       break;
     case Meaning::Disabled:
-      c.disabled = AsInteger(value) != 0;
+      changed = Store(c.disabled, AsInteger(value) != 0);
       break;
     case Meaning::Content:
       return WriteContent(c, AsText(value));
     case Meaning::Caption:
-      c.text = AsText(value);
+      changed = Store(c.text, AsText(value));
       break;
     case Meaning::TextColour:
-      c.text_colour = AsColour(value);
+      changed = Store(c.text_colour, AsColour(value));
       break;
     case Meaning::FontSize:
       return WriteFontSize(c, AsInteger(value));
     case Meaning::Interval:
       return WriteInterval(c, AsInteger(value));
     case Meaning::ProgressPosition:
-      c.position = std::clamp(AsInteger(value), 0, 32767);
+      changed = Store(c.position, std::clamp(AsInteger(value), 0, 32767));
       break;
     case Meaning::SliderPosition:
-      c.position = std::clamp(AsInteger(value), c.minimum, std::max(c.minimum, c.maximum));
+      changed = Store(c.position,
+                      std::clamp(AsInteger(value), c.minimum, std::max(c.minimum, c.maximum)));
       break;
     case Meaning::Selection: {
       const int32_t selection = AsInteger(value);
-      c.selection =
-          selection >= 0 && selection < static_cast<int32_t>(c.items.size()) ? selection : -1;
+      changed = Store(
+          c.selection,
+          selection >= 0 && selection < static_cast<int32_t>(c.items.size()) ? selection : -1);
       break;
     }
     case Meaning::PickedColour:
-      c.picked_colour = AsColour(value);
+      changed = Store(c.picked_colour, AsColour(value));
       break;
     case Meaning::Left:
     case Meaning::Top:
@@ -202,7 +222,7 @@ void WriteProperty(WindowId window, ControlId id, int32_t index, int32_t member,
       c.other[index] = value;  // kept aside: reads still give the model's value
       return;
   }
-  if (row->shown)
+  if (changed && row->shown)
     Notify(c, *row->shown);
 }
 

@@ -108,14 +108,14 @@ bool Application::Click(ControlId id) {
   return true;
 }
 
-bool Application::Edited(ControlId id, std::string_view text) {
+bool Application::Edited(ControlId id, Text text) {
   TopLevelEvent event(runtime_);
   Control* c = Interactive(id);
   if (c == nullptr || c->kind != Kind::EditBox)
     return false;
   if (c->entry->own.input == InputMode::ReadOnly)
     return false;
-  c->text = Text(text);
+  c->text = std::move(text);
   runtime_.Noticed(*c);
   RaiseEvent(kMainWindow, id, event::kContentChanged);
   return true;

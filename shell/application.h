@@ -52,7 +52,8 @@ class Application {
   // disabled) and nothing happened.
   bool Click(ControlId control);
   // The user's edit left this text in the box (the front end's widget already shows it).
-  bool Edited(ControlId box, std::string_view text);
+  // Taken whole: a long team line is not copied again for every key.
+  bool Edited(ControlId box, Text text);
   // The user replaces the whole text, as typing would (input mode honoured).
   bool Type(ControlId box, std::string_view text);
   // A key down through the keyboard pre-translation. Answers whether the key goes on

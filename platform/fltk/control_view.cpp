@@ -5,6 +5,8 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 
+#include <algorithm>
+
 #include "platform/fltk/fltk_front_end.h"
 #include "platform/fltk/keys.h"
 #include "shell/application.h"
@@ -142,12 +144,15 @@ std::string ShownText(const Text& text) {
   return shown;
 }
 
-std::string WithCrLf(const char* shown) {
+std::string WithCrLf(std::string_view shown) {
   std::string text;
-  for (const char* p = shown; *p != '\0'; ++p) {
-    if (*p == '\n')
-      text += '\r';
-    text += *p;
+  text.reserve(shown.size() + shown.size() / 16);
+  for (size_t start = 0; start < shown.size();) {
+    const size_t line_end = std::min(shown.find('\n', start), shown.size());
+    text.append(shown, start, line_end - start);
+    if (line_end < shown.size())
+      text += "\r\n";
+    start = line_end + 1;
   }
   return text;
 }

@@ -6,6 +6,7 @@
 #include <FL/Fl_Widget.H>
 
 #include <string>
+#include <string_view>
 
 #include "services/control_model.h"
 #include "shell/front_end.h"
@@ -70,7 +71,7 @@ void UseChineseFaceForEveryText();
 // UTF-8 for FLTK, with CR LF turned into the LF that FLTK breaks lines on.
 std::string ShownText(const Text& text);
 // The other way for a typed multi-line text: FLTK's LF back into the model's CR LF.
-std::string WithCrLf(const char* shown);
+std::string WithCrLf(std::string_view shown);
 
 // Draws text with FLTK's "@" symbols and "&" shortcuts switched off; bold text is struck
 // twice, one pixel apart, so it is one pixel wider than fl_measure says.

@@ -5,6 +5,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Input.H>
 
+#include "platform/fltk/paste.h"
 #include "platform/fltk/views.h"
 #include "services/property_model.h"
 #include "shell/application.h"
@@ -40,6 +41,16 @@ class EditBoxView : public Fl_Input, public ControlView {
 
   int handle(int event) override {
     if (PreHandle(event))
+      return 1;
+    if (!readonly() && event == FL_KEYBOARD && IsPasteKey()) {
+      RequestPaste(*this, 1);
+      return 1;
+    }
+    if (!readonly() && event == FL_RELEASE && Fl::event_button() == FL_MIDDLE_MOUSE) {
+      RequestPaste(*this, 0);  // the press has put the caret where the button points
+      return 1;
+    }
+    if (event == FL_PASTE && !PasteFits())
       return 1;
     if (event == FL_KEYBOARD || event == FL_PASTE)
       return HandleTyping(event);

@@ -1,23 +1,25 @@
 // The multi-line boxes the host types in (the team lines): an FLTK text editor, which
-// wraps a line at the box's width even inside a word, so long Chinese lines without
-// spaces go on in the next row as they do on Windows instead of scrolling sideways.
+// stays quick in a long line and wraps a line at the box's width even inside a word, so long
+// Chinese lines without spaces go on in the next row as they do on Windows instead of scrolling
+// sideways.
 #include "platform/fltk/fltk_draw.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Text_Buffer.H>
-#include <FL/Fl_Text_Editor.H>
 
 #include <memory>
 
+#include "platform/fltk/paste.h"
 #include "platform/fltk/views.h"
+#include "platform/fltk/wrapped_text_editor.h"
 #include "shell/application.h"
 
 namespace {
 
-class TeamLineBoxView : public Fl_Text_Editor, public ControlView {
+class TeamLineBoxView : public WrappedTextEditor, public ControlView {
  public:
   TeamLineBoxView(FltkFrontEnd& owner, const Control& c)
-      : Fl_Text_Editor(c.rect.left, c.rect.top, c.rect.width, c.rect.height),
+      : WrappedTextEditor(c.rect.left, c.rect.top, c.rect.width, c.rect.height),
         ControlView(owner, c.id),
         text_(std::make_unique<Fl_Text_Buffer>()) {
     buffer(text_.get());
@@ -34,7 +36,21 @@ class TeamLineBoxView : public Fl_Text_Editor, public ControlView {
   int handle(int event) override {
     if (PreHandle(event))
       return 1;
-    return Fl_Text_Editor::handle(event);
+    if (event == FL_KEYBOARD && IsPasteKey()) {
+      RequestPaste(*this, 1);
+      return 1;
+    }
+    if (event == FL_PUSH && Fl::event_button() == FL_MIDDLE_MOUSE) {
+      // The primary selection goes in where the middle button points.
+      buffer()->unselect();
+      insert_position(xy_to_position(Fl::event_x(), Fl::event_y(), CURSOR_POS));
+      take_focus();
+      RequestPaste(*this, 0);
+      return 1;
+    }
+    if (event == FL_PASTE && !PasteFits())
+      return 1;
+    return WrappedTextEditor::handle(event);
   }
 
  protected:
@@ -79,7 +95,10 @@ class TeamLineBoxView : public Fl_Text_Editor, public ControlView {
 
   static void UserEdited(Fl_Widget*, void* data) {
     auto* self = static_cast<TeamLineBoxView*>(data);
-    self->app().Edited(self->id(), TextFromUtf8(WithCrLf(self->Shown().c_str())));
+    char* shown = self->text_->text();
+    Text text = TextFromUtf8(WithCrLf(shown));
+    free(shown);
+    self->app().Edited(self->id(), std::move(text));
   }
 
   std::unique_ptr<Fl_Text_Buffer> text_;

@@ -25,6 +25,7 @@
 #include <thread>
 #include <vector>
 
+#include "clipboard_in_pieces.h"
 #include "resources/pictures.h"
 
 extern char** environ;
@@ -630,6 +631,69 @@ TEST_P(WindowSession, OverlayFilesFollowTheClicksAsTheReplayShowsThem) {
   // Closing the window ends the program, writer thread and all.
   X("windowclose " + window_id);
   EXPECT_EQ(WaitFor(app_, 10s), 0);
+}
+
+// What the test dump shows for a text the host pastes: line breaks as the model keeps them.
+std::string Dumped(const std::string& pasted) {
+  std::string dumped;
+  for (const char ch : pasted) dumped += ch == '\n' ? std::string("\\r\\n") : std::string(1, ch);
+  return dumped;
+}
+
+TEST_P(WindowSession, LargePastesArriveWholeOrAreRefusedWithAMessage) {
+  const std::string window_id = OpenWindow();
+  ASSERT_FALSE(window_id.empty()) << "the window did not appear";
+  std::this_thread::sleep_for(3500ms);
+  std::string rows;
+  for (int i = 0; rows.size() < 100'000 - 20; ++i) rows += "member" + std::to_string(i) + "\n";
+  std::string mixed;
+  for (int i = 0; mixed.size() < 1'000'000 - 30; ++i)
+    mixed += (i % 2 == 0 ? "棒棒糖队员" : "Orvane") + std::to_string(i) + "\n";
+  std::string emoji;
+  for (int i = 0; i < 100'000; ++i) emoji += "\xF0\x9F\x98\x80";  // U+1F600, four bytes
+  struct Case {
+    const char* what;
+    std::string text;
+    bool fits;
+  };
+  const Case cases[] = {{"100 KB of rows", rows, true},
+                        {"1 MB, Chinese and Latin", mixed, true},
+                        {"100,000 emoji", emoji, true},
+                        {"one byte over 2 MiB", std::string((size_t{2} << 20) + 1, 'x'), false}};
+  const Atom clipboard = XInternAtom(x_, "CLIPBOARD", False);
+  std::string shown = "Orvane队：";  // the box's own line
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const ::Window before = XGetSelectionOwner(x_, clipboard);
+    const pid_t server = ServeClipboardInPieces(display_, c.text);
+    ASSERT_GT(server, 0);
+    for (int i = 0; i < 100 && XGetSelectionOwner(x_, clipboard) == before; ++i)
+      std::this_thread::sleep_for(50ms);
+    ASSERT_NE(XGetSelectionOwner(x_, clipboard), before) << "the clipboard server did not start";
+    Click(108, 20, 164, 20);  // 编辑框1
+    X("key ctrl+a ctrl+v");   // the paste replaces the whole line
+    std::string last;
+    if (c.fits) {
+      const std::string expected = Dumped(c.text);
+      for (int i = 0; i < 100 && last != expected; ++i) last = ReadBoard()["编辑框1.text"];
+      EXPECT_EQ(last.size(), expected.size());
+      EXPECT_TRUE(last == expected) << "the box shows something else";
+      shown = expected;
+    } else {
+      Area box;
+      for (int i = 0; i < 100 && box.w == 0; ++i) {
+        std::this_thread::sleep_for(100ms);
+        box = OtherWindow(window_id);
+      }
+      EXPECT_GT(box.w, 0) << "no message box";
+      X("key Return");
+      last = ReadBoard()["编辑框1.text"];
+      EXPECT_EQ(last.size(), shown.size());
+      EXPECT_TRUE(last == shown) << "the box changed";
+    }
+    kill(server, SIGTERM);
+    waitpid(server, nullptr, 0);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, WindowSession, ::testing::Values("C", "zh_CN.UTF-8"),

@@ -1,0 +1,151 @@
+// The team line's editor keeps the caret in sight exactly as FLTK's own editor does,
+// only without measuring the whole line: the two side by side on an Xvfb of the test's
+// own, given the same keys, must show the caret at the same place after each.
+#include <gtest/gtest.h>
+
+#ifdef SCOREBOARD_BINARY
+#include <FL/Fl.H>
+#include <FL/Fl_Text_Buffer.H>
+#include <FL/Fl_Window.H>
+#include <FL/x.H>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <tuple>
+
+#include "platform/fltk/wrapped_text_editor.h"
+
+extern char** environ;
+
+namespace {
+
+// An Xvfb of its own on a free display number, answering once it takes clients; gone
+// with the object.
+class PrivateDisplay {
+ public:
+  PrivateDisplay() {
+    for (int n = 130; n < 250 && name_.empty(); ++n) {
+      const std::string number = std::to_string(n);
+      if (std::filesystem::exists("/tmp/.X" + number + "-lock") ||
+          std::filesystem::exists("/tmp/.X11-unix/X" + number))
+        continue;
+      const std::string display = ":" + number;
+      const char* argv[] = {"Xvfb",       display.c_str(), "-screen", "0",
+                            "640x480x24", "-nolisten",     "tcp",     nullptr};
+      if (posix_spawnp(&pid_, "Xvfb", nullptr, nullptr, const_cast<char**>(argv), environ) != 0)
+        return;
+      for (int i = 0; i < 100 && name_.empty(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (Display* probe = XOpenDisplay(display.c_str())) {
+          XCloseDisplay(probe);
+          name_ = display;
+        }
+      }
+      if (name_.empty()) {  // another server took the number first: the next one
+        kill(pid_, SIGTERM);
+        waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+      }
+    }
+  }
+  ~PrivateDisplay() {
+    if (pid_ > 0) {
+      kill(pid_, SIGTERM);
+      waitpid(pid_, nullptr, 0);
+    }
+  }
+  PrivateDisplay(const PrivateDisplay&) = delete;
+  PrivateDisplay& operator=(const PrivateDisplay&) = delete;
+  const std::string& name() const { return name_; }
+
+ private:
+  pid_t pid_ = -1;
+  std::string name_;
+};
+
+void Key(Fl_Text_Editor& editor, int key, const char* text) {
+  Fl::e_keysym = key;
+  Fl::e_state = 0;
+  Fl::e_text = const_cast<char*>(text);
+  Fl::e_length = static_cast<int>(std::char_traits<char>::length(text));
+  editor.handle(FL_KEYBOARD);
+}
+
+// Where the caret is in the text and where the box shows it (-1 -1 when out of sight):
+// a box scrolled otherwise shows the same caret elsewhere.
+std::tuple<int, int, int> InSight(const Fl_Text_Editor& editor) {
+  int x = 0, y = 0;
+  if (editor.position_to_xy(editor.insert_position(), &x, &y) == 0)
+    return {editor.insert_position(), -1, -1};
+  return {editor.insert_position(), x - editor.x(), y - editor.y()};
+}
+
+TEST(WrappedTextEditor, KeepsTheCaretInSightAsFltkDoes) {
+  PrivateDisplay display;
+  ASSERT_FALSE(display.name().empty()) << "Xvfb did not start (scripts/install-deps.sh all)";
+  setenv("DISPLAY", display.name().c_str(), 1);
+  {
+    // A long unbroken line, then rows, as a host's team line may be.
+    std::string text;
+    for (int i = 0; text.size() < 20'000; ++i) text += "棒棒糖队员Orvane" + std::to_string(i);
+    for (int i = 0; i < 40; ++i) text += "\nmember" + std::to_string(i);
+    Fl_Window window(400, 200);
+    Fl_Text_Buffer theirs_text, ours_text;
+    Fl_Text_Editor theirs(10, 10, 164, 116);
+    WrappedTextEditor ours(210, 10, 164, 116);
+    theirs.buffer(&theirs_text);
+    ours.buffer(&ours_text);
+    for (Fl_Text_Editor* editor :
+         {static_cast<Fl_Text_Editor*>(&theirs), static_cast<Fl_Text_Editor*>(&ours)}) {
+      editor->wrap_mode(Fl_Text_Display::WRAP_AT_BOUNDS, 0);
+      editor->scrollbar_width(0);
+      editor->textsize(15);
+    }
+    window.end();
+    window.show();
+    Fl::check();
+
+    // Each step places the caret, then types there: at the end of the long line, in its
+    // middle, at the end of the text; Enter and Backspace among the keys.
+    const int long_line_end = static_cast<int>(text.find('\n'));
+    theirs_text.text(text.c_str());
+    ours_text.text(text.c_str());
+    for (const int start : {long_line_end, long_line_end / 2, theirs_text.length(), 0}) {
+      SCOPED_TRACE("typing from " + std::to_string(start));
+      for (Fl_Text_Editor* editor :
+           {static_cast<Fl_Text_Editor*>(&theirs), static_cast<Fl_Text_Editor*>(&ours)}) {
+        editor->insert_position(start);
+        editor->show_insert_position();
+      }
+      ASSERT_EQ(InSight(theirs), InSight(ours));
+      for (int i = 0; i < 120; ++i) {
+        const bool enter = i % 37 == 36, back = i % 11 == 10;
+        for (Fl_Text_Editor* editor :
+             {static_cast<Fl_Text_Editor*>(&theirs), static_cast<Fl_Text_Editor*>(&ours)}) {
+          if (enter)
+            Key(*editor, FL_Enter, "\r");
+          else if (back)
+            Key(*editor, FL_BackSpace, "");
+          else
+            Key(*editor, i % 2 == 0 ? 'w' : 0x7532, i % 2 == 0 ? "w" : "甲");
+        }
+        ASSERT_EQ(InSight(theirs), InSight(ours)) << "after key " << i;
+      }
+      Fl::flush();
+    }
+    window.hide();
+    theirs.buffer(nullptr);
+    ours.buffer(nullptr);
+  }
+  fl_close_display();
+}
+
+}  // namespace
+#endif
