@@ -30,41 +30,49 @@ test_timeout=300
 # many times the old text occurs in the tree's file.
 # In the list, " | " separates the fields and "\n" in a text stands for a line break.
 parse_list() {
-  python3 - "$list" "$root" <<'EOF'
-import os, sys
-for number, line in enumerate(open(sys.argv[1], encoding="utf-8"), 1):
-    line = line.rstrip("\n")
-    if not line.strip() or line.lstrip().startswith("#"):
-        continue
-    fields = line.split(" | ")
-    if len(fields) not in (4, 5):
-        sys.exit(f"{sys.argv[1]}:{number}: wants 'file | old | new | rule [| equivalent: why]'")
-    file, old, new, rule = fields[:4]
-    why = ""
-    if len(fields) == 5:
-        if not fields[4].startswith("equivalent: ") or len(fields[4]) < 20:
-            sys.exit(f"{sys.argv[1]}:{number}: the fifth field is 'equivalent: <the reason>'")
-        why = fields[4][len("equivalent: "):]
-    old, new = old.replace("\\n", "\n"), new.replace("\\n", "\n")
-    if not old or old == new or not rule:
-        sys.exit(f"{sys.argv[1]}:{number}: a mutant needs an old text, a different new text and its rule")
-    try:
-        count = open(os.path.join(sys.argv[2], file), encoding="utf-8").read().count(old)
-    except FileNotFoundError:
-        count = 0
-    fields = [str(number), file, old, new, rule, why, str(count)]
-    print("\x1f".join(fields).replace("\n", "\\n"))
-EOF
+  perl -e '
+    my ($list, $root) = @ARGV;
+    open(my $in, "<", $list) or die "mutants.sh: cannot read $list\n";
+    while (my $line = <$in>) {
+      chomp $line;
+      next if $line !~ /\S/ || $line =~ /^\s*#/;
+      my $number = $.;
+      my $at = "$list:$number";
+      my @fields = split / \| /, $line, -1;
+      die "$at: wants \"file | old | new | rule [| equivalent: why]\"\n" if @fields < 4 || @fields > 5;
+      my ($file, $old, $new, $rule, $why) = (@fields, "");
+      if (@fields == 5) {
+        die "$at: the fifth field is \"equivalent: <the reason>\"\n"
+          unless $why =~ s/^equivalent: (.{8,})$/$1/;
+      }
+      s/\\n/\n/g for $old, $new;
+      die "$at: a mutant needs an old text, a different new text and its rule\n"
+        if $old eq "" || $old eq $new || $rule eq "";
+      my $count = 0;
+      if (open(my $source, "<", "$root/$file")) {
+        local $/;
+        my $text = <$source>;
+        $count = () = $text =~ /\Q$old\E/g;
+      }
+      my $record = join("\x1f", $number, $file, $old, $new, $rule, $why, $count);
+      $record =~ s/\n/\\n/g;
+      print "$record\n";
+    }' "$list" "$root"
 }
 
-# Replaces OLD by NEW in FILE (both with "\n" for line breaks).
+# Replaces OLD by NEW in FILE (both with "\n" for line breaks), once.
 replace() {
-  python3 - "$1" "$2" "$3" <<'EOF'
-import sys
-path, old, new = sys.argv[1], sys.argv[2].replace("\\n", "\n"), sys.argv[3].replace("\\n", "\n")
-text = open(path, encoding="utf-8").read()
-open(path, "w", encoding="utf-8").write(text.replace(old, new, 1))
-EOF
+  perl -e '
+    my ($path, $old, $new) = @ARGV;
+    s/\\n/\n/g for $old, $new;
+    open(my $in, "<", $path) or die "mutants.sh: cannot read $path\n";
+    my $text = do { local $/; <$in> };
+    my $at = index($text, $old);
+    die "mutants.sh: the mutant no longer matches $path\n" if $at < 0;
+    substr($text, $at, length $old) = $new;
+    open(my $out, ">", $path) or die "mutants.sh: cannot write $path\n";
+    print $out $text;
+    close $out or die "mutants.sh: cannot write $path\n";' "$1" "$2" "$3"
 }
 
 records=$(parse_list)
@@ -90,18 +98,14 @@ started=$(date +%s)
 # it differs, and copied files get a fresh time, so the build stays incremental and a file
 # put back after a mutant is always rebuilt.
 mkdir -p "$src" "$build"
-(cd "$root" && git ls-files -z --cached --others --exclude-standard) | python3 -c '
-import filecmp, os, shutil, sys
-root, src = sys.argv[1], sys.argv[2]
-for name in sys.stdin.buffer.read().decode().split("\0"):
-    if not name or not os.path.isfile(os.path.join(root, name)):
-        continue
-    there = os.path.join(src, name)
-    if not os.path.exists(there) or not filecmp.cmp(os.path.join(root, name), there, shallow=False):
-        os.makedirs(os.path.dirname(there), exist_ok=True)
-        shutil.copyfile(os.path.join(root, name), there)
-        shutil.copymode(os.path.join(root, name), there)
-' "$root" "$src"
+(cd "$root" && git ls-files -z --cached --others --exclude-standard) |
+  while IFS= read -r -d '' name; do
+    [ -f "$root/$name" ] || continue
+    if ! cmp -s "$root/$name" "$src/$name"; then
+      mkdir -p "$(dirname "$src/$name")"
+      cp --preserve=mode "$root/$name" "$src/$name"
+    fi
+  done
 
 # Whatever happens, the scratch file under edit is put back.
 applied=

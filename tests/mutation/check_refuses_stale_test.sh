@@ -16,7 +16,7 @@ cases=(
   "an old text that is gone is stale@rules/fee.cpp | return 200; | return 0; | the fee@occurs 0 times"
   "an old text found twice is stale@rules/fee.cpp | return 100; | return 0; | the fee@occurs 2 times"
   "a file that is gone is stale@rules/gone.cpp | int Fee() { | int Fee() { // | the fee@occurs 0 times"
-  "a line without its rule is refused@rules/fee.cpp | int Fee() { | int Fee() { //@wants 'file | old | new | rule"
+  "a line without its rule is refused@rules/fee.cpp | int Fee() { | int Fee() { //@wants \"file | old | new | rule"
   "an edit that changes nothing is refused@rules/fee.cpp | int Fee() { | int Fee() { | the fee@a different new text"
   "an equivalent needs its reason@rules/fee.cpp | int Fee() { | int Fee() { // | the fee | equivalent@the fifth field"
   "an empty list is refused@# only a comment@holds no mutant"
