@@ -98,21 +98,55 @@ TEST_F(CreditsTest, CustomAmountsAddSubtractAndEnter) {
   EXPECT_EQ(Shown(编辑框28), "3");
 }
 
+// Both teams' switches, each acting on its own box and buttons only.
 TEST_F(CreditsTest, MultiplierSwitchesOnAndOff) {
-  Click(按钮37);
-  EXPECT_EQ(ReadInteger(编辑框7, prop::kDisabled), 0);
-  EXPECT_EQ(ReadInteger(按钮40, prop::kDisabled), 0);
-  EXPECT_EQ(ReadInteger(按钮37, prop::kDisabled), 1);
-  Type(编辑框7, "4");
-  Click(按钮20);
-  EXPECT_EQ(Shown(编辑框9), "40");
-  Click(按钮40);
-  EXPECT_EQ(Shown(编辑框7), "1");
-  EXPECT_EQ(ReadInteger(编辑框7, prop::kDisabled), 1);
-  EXPECT_EQ(ReadInteger(按钮37, prop::kDisabled), 0);
-  EXPECT_EQ(ReadInteger(按钮40, prop::kDisabled), 1);
-  Click(按钮20);
-  EXPECT_EQ(Shown(编辑框9), "50");
+  struct Switch {
+    ControlId on, off, multiplier, ten, score;
+  };
+  const Switch teams[] = {{按钮37, 按钮40, 编辑框7, 按钮20, 编辑框9},
+                          {按钮38, 按钮41, 编辑框8, 按钮36, 编辑框10}};
+  for (const Switch& t : teams) {
+    const Switch& other = &t == &teams[0] ? teams[1] : teams[0];
+    Click(t.on);
+    EXPECT_EQ(ReadInteger(t.multiplier, prop::kDisabled), 0);
+    EXPECT_EQ(ReadInteger(t.off, prop::kDisabled), 0);
+    EXPECT_EQ(ReadInteger(t.on, prop::kDisabled), 1);
+    EXPECT_EQ(ReadInteger(other.multiplier, prop::kDisabled), 1);
+    Type(t.multiplier, "4");
+    Click(t.ten);
+    EXPECT_EQ(Shown(t.score), "40");
+    Click(t.off);
+    EXPECT_EQ(Shown(t.multiplier), "1");
+    EXPECT_EQ(ReadInteger(t.multiplier, prop::kDisabled), 1);
+    EXPECT_EQ(ReadInteger(t.on, prop::kDisabled), 0);
+    EXPECT_EQ(ReadInteger(t.off, prop::kDisabled), 1);
+    Click(t.ten);
+    EXPECT_EQ(Shown(t.score), "50");
+  }
+}
+
+// A custom amount counts M times on the score and once in the beans, both ways.
+TEST_F(CreditsTest, CustomAmountsAreMultipliedOnTheScoreOnly) {
+  struct Team {
+    ControlId on, multiplier, amount, plus, minus, score;
+  };
+  const Team teams[] = {{按钮37, 编辑框7, 编辑框5, 按钮26, 按钮35, 编辑框9},
+                        {按钮38, 编辑框8, 编辑框6, 按钮33, 按钮27, 编辑框10}};
+  for (const Team& t : teams) {
+    Click(按钮48);
+    Click(t.on);
+    Type(t.multiplier, "3");
+    Type(t.amount, "50");
+    Click(t.plus);
+    EXPECT_EQ(Shown(t.score), "150");
+    EXPECT_EQ(Shown(编辑框12), "50");
+    EXPECT_EQ(Shown(编辑框28), "50");
+    Type(t.amount, "20");
+    Click(t.minus);
+    EXPECT_EQ(Shown(t.score), "90");
+    EXPECT_EQ(Shown(编辑框12), "30");
+    EXPECT_EQ(Shown(编辑框28), "30");
+  }
 }
 
 // "加错" takes back exactly what the last gift added: the multiplied credit from the
@@ -159,25 +193,43 @@ TEST_F(CreditsTest, UndoOfTheOtherTeamAndAfterResetsStillTakesTheLastGift) {
   EXPECT_EQ(Shown(编辑框28), "-520");
 }
 
+// Each score box reruns the difference from its own side: on scores equal within the
+// tolerance the lollipop box shows b - a and the yellow duck box a - b, so the sign tells
+// which comparison ran. The leader takes its team's highlight, anyone else the trailing
+// colour.
 TEST_F(CreditsTest, HighlightFollowsTheLeaderBothWays) {
+  WriteColour(颜色选择器3, prop::kCurrentColour, Rgb(0, 0xc0, 0));     // lollipop leads
+  WriteColour(颜色选择器5, prop::kCurrentColour, Rgb(0xc0, 0xc0, 0));  // yellow duck leads
   struct Case {
     const char* lollipop;
     const char* duck;
-    const char* difference;
+    const char* difference_from_lollipop;
+    const char* difference_from_duck;
     const char* lollipop_colour;
     const char* duck_colour;
   };
-  const Case cases[] = {{"10", "3", "7", "#ff0000", "#0000ff"},
-                        {"3", "10", "7", "#0000ff", "#ff0000"},
-                        {"5", "5", "0", "#0000ff", "#0000ff"},
-                        {"5.00000001", "5", "9.999999939225e-009", "#0000ff", "#0000ff"},
-                        {"-2", "0.5", "2.5", "#0000ff", "#ff0000"}};
+  const Case cases[] = {
+      {"10", "3", "7", "7", "#00c000", "#0000ff"},
+      {"3", "10", "7", "7", "#0000ff", "#c0c000"},
+      {"5", "5", "0", "0", "#0000ff", "#0000ff"},
+      {"0.00000005", "0", "-5e-008", "5e-008", "#0000ff", "#0000ff"},  // within the tolerance
+      {"0", "0.00000005", "5e-008", "-5e-008", "#0000ff", "#0000ff"},
+      {"0.0000005", "0", "5e-007", "5e-007", "#00c000", "#0000ff"},  // beyond it
+      {"0", "0.0000005", "5e-007", "5e-007", "#0000ff", "#c0c000"},
+      {"-2", "0.5", "2.5", "2.5", "#0000ff", "#c0c000"}};
   for (const Case& c : cases) {
-    WriteText(编辑框9, prop::kContent, Gb(c.lollipop));
-    WriteText(编辑框10, prop::kContent, Gb(c.duck));
-    EXPECT_EQ(Shown(编辑框11), c.difference) << c.lollipop << " " << c.duck;
-    EXPECT_EQ(Colour(编辑框9), c.lollipop_colour) << c.lollipop << " " << c.duck;
-    EXPECT_EQ(Colour(编辑框10), c.duck_colour) << c.lollipop << " " << c.duck;
+    for (const ControlId last : {编辑框9, 编辑框10}) {
+      WriteText(编辑框9, prop::kContent, Gb(c.lollipop));
+      WriteText(编辑框10, prop::kContent, Gb(c.duck));
+      WriteText(last, prop::kContent, ReadText(last, prop::kContent));  // reruns its side
+      const std::string where = std::string(c.lollipop) + " " + c.duck + " from " +
+                                (last == 编辑框9 ? "lollipop" : "yellow duck");
+      EXPECT_EQ(Shown(编辑框11),
+                last == 编辑框9 ? c.difference_from_lollipop : c.difference_from_duck)
+          << where;
+      EXPECT_EQ(Colour(编辑框9), c.lollipop_colour) << where;
+      EXPECT_EQ(Colour(编辑框10), c.duck_colour) << where;
+    }
   }
 }
 

@@ -2,6 +2,7 @@
 // a host told when a record cannot be written.
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "records/record_slots.h"
 #include "support/board_fixture.h"
@@ -57,6 +58,24 @@ TEST_F(RecordsTest, ARecordHoldsTheBoardByteForByte) {
   EXPECT_EQ(Read(Slot(0)), expected);
   EXPECT_EQ(Records(), 1);  // no temporary file left
   EXPECT_EQ(front_end_->message_boxes, 0);
+}
+
+// Each key holds the text of its own control, whatever the other controls hold.
+TEST_F(RecordsTest, EveryKeyHoldsItsOwnControl) {
+  WriteText(标签22, prop::kCaption, Gb("某时"));
+  const std::pair<ControlId, const char*> boxes[] = {{编辑框1, "甲"},  {编辑框2, "乙"},
+                                                     {编辑框9, "9"},   {编辑框10, "10"},
+                                                     {编辑框12, "12"}, {编辑框13, "13"}};
+  for (const auto& [box, text] : boxes) WriteText(box, prop::kContent, Gb(text));
+  Click(超级按钮1);
+  EXPECT_EQ(Read(Slot(0)), Gb("[保存]\r\n"
+                              "时间=某时\r\n"
+                              "棒棒糖队友=甲\r\n"
+                              "小黄鸭队友=乙\r\n"
+                              "棒棒糖数量=9\r\n"
+                              "小黄鸭数量=10\r\n"
+                              "刷豆总数=12\r\n"
+                              "主持费=13\r\n"));
 }
 
 TEST_F(RecordsTest, ASaveBeforeTheFirstTickRecordsAnEmptyTime) {

@@ -29,6 +29,14 @@ TEST_F(RoundsTest, HostFeeThresholdAndGameTime) {
     EXPECT_EQ(Shown(编辑框13), c.fee_two_hours) << c.total;
     EXPECT_EQ(Shown(编辑框25), "200");
   }
+  // The threshold and the rate are the hidden boxes' values, not the form's numbers.
+  Click(单选框2);
+  WriteText(编辑框14, prop::kContent, Gb("1000"));
+  WriteText(编辑框24, prop::kContent, Gb("100"));  // one per cent
+  WriteText(编辑框12, prop::kContent, Gb("999"));
+  EXPECT_EQ(Shown(编辑框13), "100");
+  WriteText(编辑框12, prop::kContent, Gb("2000"));
+  EXPECT_EQ(Shown(编辑框13), "120");
 }
 
 TEST_F(RoundsTest, LossesWriteTalliesAndRewriteTheOtherLineWhenFarBehind) {
@@ -60,26 +68,77 @@ TEST_F(RoundsTest, LossesWriteTalliesAndRewriteTheOtherLineWhenFarBehind) {
   EXPECT_EQ(Shown(编辑框2), "队：跪5");
 }
 
-TEST_F(RoundsTest, ClearKeepsTheTotalAndClearAllResetsTheFee) {
-  Click(单选框3);
-  Type(编辑框5, "5000");
-  Click(按钮26);
-  Click(按钮50);
-  Click(按钮3);
-  EXPECT_EQ(Shown(编辑框12), "5000");
-  EXPECT_EQ(Shown(编辑框13), "200");
-  EXPECT_EQ(Shown(编辑框1), "Orvane队：");
-  EXPECT_EQ(Shown(编辑框22), "0");
-  EXPECT_EQ(Shown(编辑框30), "2");  // comparison boxes are not reset
-  Click(按钮50);
-  EXPECT_EQ(Shown(编辑框1), "Orvane队：跪1");
+// The other team's line shows its tally again only when it has lost at least two rounds
+// more than the loser now has; any loss zeroes both scores and the round.
+TEST_F(RoundsTest, ALossRewritesTheOtherLineOnlyTwoLossesAhead) {
+  struct Case {
+    ControlId loss, other_loss, other_line;
+    int other_losses;
+    const char* other_line_after;
+  };
+  const Case cases[] = {{按钮50, 按钮51, 编辑框2, 2, "队：成员"},
+                        {按钮50, 按钮51, 编辑框2, 3, "队：跪3"},
+                        {按钮51, 按钮50, 编辑框1, 2, "Orvane队：成员"},
+                        {按钮51, 按钮50, 编辑框1, 3, "Orvane队：跪3"}};
+  for (const Case& c : cases) {
+    Click(按钮48);
+    for (int n = 0; n < c.other_losses; ++n) Click(c.other_loss);
+    Type(c.other_line, c.other_line == 编辑框1 ? "Orvane队：成员" : "队：成员");
+    Click(按钮21);  // 33 to the lollipops
+    Type(编辑框6, "50");
+    Click(按钮33);  // 50 to the yellow ducks
+    Click(c.loss);
+    EXPECT_EQ(Shown(c.other_line), c.other_line_after) << c.other_losses;
+    EXPECT_EQ(Shown(编辑框9), "0");
+    EXPECT_EQ(Shown(编辑框10), "0");
+    EXPECT_EQ(Shown(编辑框11), "0");
+    EXPECT_EQ(Colour(编辑框9), "#0000ff");
+    EXPECT_EQ(Colour(编辑框10), "#0000ff");
+    EXPECT_EQ(Shown(编辑框28), "0");
+    EXPECT_EQ(Shown(编辑框12), "83");  // the total survives a round
+  }
+}
 
-  Click(按钮48);
-  EXPECT_EQ(Shown(编辑框12), "0");
-  EXPECT_EQ(Shown(编辑框13), "200");  // the base fee, not the "100" written first
-  EXPECT_EQ(Shown(编辑框2), "队：");
-  EXPECT_EQ(Colour(编辑框9), "#0000ff");
-  EXPECT_EQ(Colour(编辑框10), "#0000ff");
+// "清除" starts a new game with the same total and fee; "清除总贡" clears the total too,
+// and the fee falls back to the base fee. Either way the next loss of each team counts 1.
+TEST_F(RoundsTest, ResetsClearTheBoardAndTheTallies) {
+  struct Case {
+    ControlId reset;
+    const char* total;
+    const char* fee;
+  };
+  for (const Case c : {Case{按钮3, "5040", "200"}, Case{按钮48, "0", "200"}}) {
+    Click(按钮48);
+    Click(单选框3);
+    Type(编辑框5, "5000");
+    Click(按钮26);
+    Click(按钮50);
+    Click(按钮51);
+    Click(按钮51);
+    Type(编辑框1, "Orvane队：甲");
+    Type(编辑框2, "队：乙");
+    Click(按钮21);  // 33 to the lollipops
+    Type(编辑框6, "7");
+    Click(按钮33);  // 7 to the yellow ducks
+    Click(c.reset);
+    EXPECT_EQ(Shown(编辑框12), c.total);
+    EXPECT_EQ(Shown(编辑框13), c.fee);  // the base fee, not the "100" written first
+    EXPECT_EQ(Shown(编辑框9), "0");
+    EXPECT_EQ(Shown(编辑框10), "0");
+    EXPECT_EQ(Shown(编辑框11), "0");
+    EXPECT_EQ(Shown(编辑框28), "0");
+    EXPECT_EQ(Shown(编辑框1), "Orvane队：");
+    EXPECT_EQ(Shown(编辑框2), "队：");
+    EXPECT_EQ(Shown(编辑框22), "0");
+    EXPECT_EQ(Shown(编辑框23), "0");
+    EXPECT_EQ(Shown(编辑框16), "3");  // comparison boxes are not reset
+    EXPECT_EQ(Colour(编辑框9), "#0000ff");
+    EXPECT_EQ(Colour(编辑框10), "#0000ff");
+    Click(按钮50);
+    Click(按钮51);
+    EXPECT_EQ(Shown(编辑框1), "Orvane队：跪1");
+    EXPECT_EQ(Shown(编辑框2), "队：跪1");
+  }
 }
 
 TEST_F(RoundsTest, TeamLinesTakeTheirSliderAndPickerOnTheNextChange) {
