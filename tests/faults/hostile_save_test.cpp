@@ -286,19 +286,29 @@ TEST_F(HostileSaveTest, RecordsNeedNoConverterModules) {
 
 // Drafts that a killed save left behind go at the next save; a copy's draft in use stays.
 TEST_F(HostileSaveTest, LeftoversOfAKilledSaveAreCleanedUp) {
-  // A copy killed the moment its draft appears leaves the draft behind.
-  const int watch = inotify_init1(0);
-  ASSERT_GE(watch, 0);
-  ASSERT_GE(inotify_add_watch(watch, run_.c_str(), IN_CREATE), 0);
-  Process killed = Launch(ReplayArgs(run_), SavingScript(1, std::string(2 << 20, 'k')));
-  alignas(inotify_event) char event[sizeof(inotify_event) + 256];
-  ASSERT_GT(read(watch, event, sizeof event), 0);
-  kill(killed.pid, SIGKILL);
-  close(watch);
-  EXPECT_EQ(Finish(killed).status, 128 + SIGKILL);
-  const std::vector<std::string> left = LeftoverTemporaries(run_);
-  ASSERT_EQ(left.size(), 1u) << "the killed save left its draft";
-  EXPECT_FALSE(fs::exists(SlotFile(run_, 0)));
+  // A copy killed the moment its draft appears leaves the draft behind. On a loaded
+  // machine the save may still finish before the kill lands; then the copy is tried again.
+  std::vector<std::string> left;
+  int status = 0;
+  for (int attempt = 0; attempt < 20 && left.size() != 1; ++attempt) {
+    fs::remove(SlotFile(run_, 0));
+    for (const std::string& name : LeftoverTemporaries(run_)) fs::remove(run_ / name);
+    const int watch = inotify_init1(0);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, run_.c_str(), IN_CREATE), 0);
+    Process killed = Launch(ReplayArgs(run_), SavingScript(1, std::string(2 << 20, 'k')));
+    alignas(inotify_event) char event[sizeof(inotify_event) + 256];
+    ASSERT_GT(read(watch, event, sizeof event), 0);
+    kill(killed.pid, SIGKILL);
+    close(watch);
+    status = Finish(killed).status;
+    left = LeftoverTemporaries(run_);
+    if (status == 128 + SIGKILL && left.size() == 1) {
+      EXPECT_FALSE(fs::exists(SlotFile(run_, 0))) << "a killed save left a record as well";
+    }
+  }
+  EXPECT_EQ(status, 128 + SIGKILL);
+  ASSERT_EQ(left.size(), 1u) << "no killed save left its draft in 20 tries";
 
   const fs::path stale = run_ / left.front();
   const fs::path held = run_ / "~scoreboard-record-4343-0123456789abcdef.tmp";
