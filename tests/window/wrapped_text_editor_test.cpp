@@ -8,6 +8,7 @@
 #include <FL/Fl_Text_Buffer.H>
 #include <FL/Fl_Window.H>
 #include <FL/x.H>
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -39,20 +40,39 @@ class PrivateDisplay {
       const std::string display = ":" + number;
       const char* argv[] = {"Xvfb",       display.c_str(), "-screen", "0",
                             "640x480x24", "-nolisten",     "tcp",     nullptr};
-      if (posix_spawnp(&pid_, "Xvfb", nullptr, nullptr, const_cast<char**>(argv), environ) != 0)
+      // The server's output goes nowhere: a server left behind must not hold the test's
+      // output open, which would keep ctest waiting for the end of it.
+      posix_spawn_file_actions_t quiet;
+      posix_spawn_file_actions_init(&quiet);
+      posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+      posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+      const int spawned =
+          posix_spawnp(&pid_, "Xvfb", &quiet, nullptr, const_cast<char**>(argv), environ);
+      posix_spawn_file_actions_destroy(&quiet);
+      if (spawned != 0)
         return;
       for (int i = 0; i < 100 && name_.empty(); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        // Only our own server counts: one that lost the number to another server started
+        // at the same moment has ended, while the probe reaches the other one.
+        if (waitpid(pid_, nullptr, WNOHANG) != 0) {
+          pid_ = -1;  // ended, and reaped
+          break;
+        }
         if (Display* probe = XOpenDisplay(display.c_str())) {
           XCloseDisplay(probe);
-          name_ = display;
+          if (waitpid(pid_, nullptr, WNOHANG) == 0)
+            name_ = display;
+          else
+            pid_ = -1;
         }
       }
-      if (name_.empty()) {  // another server took the number first: the next one
+      if (name_.empty() && pid_ > 0) {  // another server took the number first: the next one
         kill(pid_, SIGTERM);
         waitpid(pid_, nullptr, 0);
-        pid_ = -1;
       }
+      if (name_.empty())
+        pid_ = -1;
     }
   }
   ~PrivateDisplay() {
