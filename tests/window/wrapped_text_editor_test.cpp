@@ -14,11 +14,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
-#include <thread>
 #include <tuple>
 
 #include "platform/fltk/wrapped_text_editor.h"
@@ -27,53 +24,41 @@ extern char** environ;
 
 namespace {
 
-// An Xvfb of its own on a free display number, answering once it takes clients; gone
-// with the object.
+// An Xvfb of its own, answering once it takes clients; gone with the object. The server
+// picks a free display number itself (-displayfd), so two tests starting at once never
+// share one, and its output goes nowhere, so that a server left behind never holds the
+// test's output open (ctest would wait for its end until the timeout).
 class PrivateDisplay {
  public:
   PrivateDisplay() {
-    for (int n = 130; n < 250 && name_.empty(); ++n) {
-      const std::string number = std::to_string(n);
-      if (std::filesystem::exists("/tmp/.X" + number + "-lock") ||
-          std::filesystem::exists("/tmp/.X11-unix/X" + number))
-        continue;
-      const std::string display = ":" + number;
-      const char* argv[] = {"Xvfb",       display.c_str(), "-screen", "0",
-                            "640x480x24", "-nolisten",     "tcp",     nullptr};
-      // The server's output goes nowhere: a server left behind must not hold the test's
-      // output open, which would keep ctest waiting for the end of it.
-      posix_spawn_file_actions_t quiet;
-      posix_spawn_file_actions_init(&quiet);
-      posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
-      posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
-      const int spawned =
-          posix_spawnp(&pid_, "Xvfb", &quiet, nullptr, const_cast<char**>(argv), environ);
-      posix_spawn_file_actions_destroy(&quiet);
-      if (spawned != 0)
-        return;
-      for (int i = 0; i < 100 && name_.empty(); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        // Only our own server counts: one that lost the number to another server started
-        // at the same moment has ended, while the probe reaches the other one.
-        if (waitpid(pid_, nullptr, WNOHANG) != 0) {
-          pid_ = -1;  // ended, and reaped
-          break;
-        }
-        if (Display* probe = XOpenDisplay(display.c_str())) {
-          XCloseDisplay(probe);
-          if (waitpid(pid_, nullptr, WNOHANG) == 0)
-            name_ = display;
-          else
-            pid_ = -1;
-        }
-      }
-      if (name_.empty() && pid_ > 0) {  // another server took the number first: the next one
-        kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
-      }
-      if (name_.empty())
-        pid_ = -1;
+    int number_pipe[2];
+    if (pipe(number_pipe) != 0)
+      return;
+    const std::string write_end = std::to_string(number_pipe[1]);
+    const char* argv[] = {"Xvfb",      "-displayfd", write_end.c_str(),
+                          "-screen",   "0",          "640x480x24",
+                          "-nolisten", "tcp",        nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclose(&actions, number_pipe[0]);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    const int spawned =
+        posix_spawnp(&pid_, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(number_pipe[1]);
+    if (spawned != 0) {
+      pid_ = -1;
+      close(number_pipe[0]);
+      return;
     }
+    // The number arrives once the server listens; a server that fails closes the pipe.
+    std::string number;
+    char digit = 0;
+    while (read(number_pipe[0], &digit, 1) == 1 && digit != '\n') number += digit;
+    close(number_pipe[0]);
+    if (!number.empty())
+      name_ = ":" + number;
   }
   ~PrivateDisplay() {
     if (pid_ > 0) {
