@@ -224,6 +224,14 @@ class WindowSession : public ::testing::TestWithParam<const char*> {
     return board;
   }
 
+  // Waits, about 10 s at most, until the start-up step lets the host use `control`.
+  bool WaitUntilTakesInput(const std::string& control) {
+    for (int i = 0; i < 100; ++i)
+      if (ReadBoard()[control + ".takes_input"] == "1")
+        return true;
+    return false;
+  }
+
   // The next (or previous) tab stop after `from` that takes input, in catalogue order.
   static std::string NextStop(const Board& board, const std::string& from, bool backwards) {
     const auto n = static_cast<long>(board.order.size());
@@ -607,8 +615,8 @@ TEST_P(WindowSession, OverlayFilesFollowTheClicksAsTheReplayShowsThem) {
   const std::string first = board_json_with("\"score\":\"0\"");
   ASSERT_NE(first.find("\"leader\":\"\""), std::string::npos) << first;
 
-  std::this_thread::sleep_for(3500ms);  // the start-up step enables the gifts
-  Click(368, 8, 96, 24);                // 编辑框3
+  ASSERT_TRUE(WaitUntilTakesInput("按钮9")) << "the start-up step never enabled the gift";
+  Click(368, 8, 96, 24);  // 编辑框3
   X("type --delay 50 2");
   Click(384, 32, 40, 48);  // 按钮9, the 188-bean gift
   const std::string after = board_json_with("\"score\":\"376\"");
@@ -643,7 +651,7 @@ std::string Dumped(const std::string& pasted) {
 TEST_P(WindowSession, LargePastesArriveWholeOrAreRefusedWithAMessage) {
   const std::string window_id = OpenWindow();
   ASSERT_FALSE(window_id.empty()) << "the window did not appear";
-  std::this_thread::sleep_for(3500ms);
+  ASSERT_TRUE(WaitUntilTakesInput("编辑框1")) << "the team line never took input";
   std::string rows;
   for (int i = 0; rows.size() < 100'000 - 20; ++i) rows += "member" + std::to_string(i) + "\n";
   std::string mixed;
