@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <ctime>
 #include <optional>
 #include <random>
@@ -19,6 +20,7 @@
 
 #include "services/file_services.h"
 #include "services/platform_paths.h"
+#include "services/replace_file.h"
 
 namespace {
 
@@ -349,21 +351,60 @@ bool DraftFile::ok() const {
   return state_->file.get() >= 0;
 }
 
-bool DraftFile::WriteAndFlush(std::string_view content) {
-  const int fd = state_->file.get();
-  if (fd < 0)
-    return false;
+namespace {
+
+// Writes all of `content`; false on the first failure (a full disk, or EFBIG past the
+// file-size limit).
+bool WriteAll(int fd, std::string_view content) {
   std::size_t done = 0;
   while (done < content.size()) {
     const ssize_t put = write(fd, content.data() + done, content.size() - done);
     if (put < 0) {
       if (errno == EINTR)
         continue;
-      return false;  // a full disk, or EFBIG past the file-size limit
+      return false;
     }
     done += static_cast<std::size_t>(put);
   }
-  return fsync(fd) == 0;
+  return true;
+}
+
+}  // namespace
+
+bool DraftFile::WriteAndFlush(std::string_view content) {
+  const int fd = state_->file.get();
+  if (fd < 0)
+    return false;
+  return WriteAll(fd, content) && fsync(fd) == 0;
+}
+
+bool ReplaceFileWhole(const NativePath& folder, std::string_view name, std::string_view content,
+                      std::string& error) {
+  const std::string target = folder + "/" + std::string(name);
+  // One temporary name per process and file: two copies of the program never share one,
+  // and a killed run's leftover is simply overwritten by the next.
+  const std::string draft =
+      folder + "/~" + std::string(name) + "." + std::to_string(getpid()) + ".tmp";
+  const int fd = open(draft.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    error = std::strerror(errno);
+    return false;
+  }
+  bool ok = WriteAll(fd, content) && fsync(fd) == 0;
+  int saved = errno;
+  if (close(fd) != 0 && ok) {
+    ok = false;
+    saved = errno;
+  }
+  if (ok && rename(draft.c_str(), target.c_str()) != 0) {
+    ok = false;
+    saved = errno;
+  }
+  if (!ok) {
+    unlink(draft.c_str());
+    error = std::strerror(saved);
+  }
+  return ok;
 }
 
 DraftFile::Placed DraftFile::PlaceAs(const NativePath& name) {
