@@ -48,16 +48,7 @@ class Handle {
 NativePath NativePathFromText(std::string_view path) {
   // GB18030 to UTF-8 first: that step already turns bad bytes into "?", and valid
   // UTF-8 always has a UTF-16 form.
-  const std::string utf8 = Utf8FromText(path);
-  if (utf8.empty() || utf8.size() > static_cast<std::size_t>(INT_MAX))
-    return {};
-  const int length = static_cast<int>(utf8.size());
-  const int wide_length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
-  if (wide_length <= 0)
-    return {};
-  std::wstring wide(static_cast<std::size_t>(wide_length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(), wide_length);
-  return wide;
+  return NativePathFromUtf8(Utf8FromText(path));
 }
 
 NativePath NativePathFromUtf8(std::string_view utf8) {
