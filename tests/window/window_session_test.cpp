@@ -232,6 +232,18 @@ class WindowSession : public ::testing::TestWithParam<const char*> {
     return false;
   }
 
+  // Waits, about 10 s at most, until the start-up progress has run its course: the bar
+  // full and the board signed, as the replay's wait leaves it.
+  bool WaitUntilStartUpEnds() {
+    for (int i = 0; i < 100; ++i) {
+      const Board board = ReadBoard();
+      if (board["进度条1.position"] == "100" && !board["透明标签4.text"].empty() &&
+          board["透明标签4.text"].rfind("<missing", 0) != 0)
+        return true;
+    }
+    return false;
+  }
+
   // The next (or previous) tab stop after `from` that takes input, in catalogue order.
   static std::string NextStop(const Board& board, const std::string& from, bool backwards) {
     const auto n = static_cast<long>(board.order.size());
@@ -317,7 +329,7 @@ TEST_P(WindowSession, OpensCentredPlaysASessionAndSavesTheRecord) {
       std::string::npos);
 
   // Let the start-up progress run its course, as the replay's wait does.
-  std::this_thread::sleep_for(3500ms);
+  ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
 
   // The host types 2 into the lollipop quantity box and credits the 188-bean gift.
   Click(368, 8, 96, 24);  // 编辑框3
@@ -414,7 +426,7 @@ TEST_P(WindowSession, OpensCentredPlaysASessionAndSavesTheRecord) {
 
 TEST_P(WindowSession, KeypadReachesKeyDownHandlersAndTabFollowsTheCatalogue) {
   ASSERT_FALSE(OpenWindow().empty()) << "the window did not appear";
-  std::this_thread::sleep_for(3500ms);  // the start-up progress enables the boxes
+  ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
   const Board before = ReadBoard();
   ASSERT_FALSE(before.order.empty()) << "no test dump written";
   ASSERT_EQ(before["编辑框5.takes_input"], "1");
@@ -475,7 +487,7 @@ TEST_P(WindowSession, OkOnTheFolderFullBoxKeepsTheBoardAndTheNextSaveIsRecorded)
   std::ofstream(last_slot) << "";
   const std::string window_id = OpenWindow();
   ASSERT_FALSE(window_id.empty()) << "the window did not appear";
-  std::this_thread::sleep_for(3500ms);
+  ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
 
   // OK pressed with the mouse, with Enter (the default button) and with the space bar.
   for (const std::string press : {"mouse", "key Return", "key space"}) {
@@ -506,7 +518,7 @@ TEST_P(WindowSession, OkOnTheFolderFullBoxKeepsTheBoardAndTheNextSaveIsRecorded)
 
 TEST_P(WindowSession, RenamingATeamLeavesTheScoreBoxesDrawn) {
   ASSERT_FALSE(OpenWindow().empty()) << "the window did not appear";
-  std::this_thread::sleep_for(3500ms);
+  ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
   Click(56, 263, 24, 20);  // 按钮21: the lollipops score 33
   std::this_thread::sleep_for(300ms);
   const std::vector<uint8_t> before = Grab();
@@ -529,7 +541,7 @@ TEST_P(WindowSession, RenamingATeamLeavesTheScoreBoxesDrawn) {
 
 TEST_P(WindowSession, ALongTeamLineWithoutSpacesWrapsOntoTheNextRow) {
   ASSERT_FALSE(OpenWindow().empty()) << "the window did not appear";
-  std::this_thread::sleep_for(3500ms);
+  ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
   const std::vector<uint8_t> before = Grab();
   Click(108, 20, 164, 20);  // the first row of 编辑框1
   X("key ctrl+End");
@@ -544,7 +556,7 @@ TEST_P(WindowSession, ALongTeamLineWithoutSpacesWrapsOntoTheNextRow) {
 TEST_P(WindowSession, EnterStaysArrowsChooseTheGameTimeAndClicksGiveTheFocus) {
   const std::string window_id = OpenWindow();
   ASSERT_FALSE(window_id.empty()) << "the window did not appear";
-  std::this_thread::sleep_for(3500ms);
+  ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
 
   // Enter in the quantity box goes nowhere.
   Click(368, 8, 96, 24);  // 编辑框3
