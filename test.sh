@@ -36,6 +36,12 @@ configure() {
   fi
 }
 
+# The number in attribute $2 of the <testsuite> element that opens JUnit report $1.
+junit_count() {
+  [ -s "$1" ] || return 0
+  tr '\n' ' ' <"$1" | sed -n 's/.*<testsuite[^>]*[[:space:]]'"$2"'="\([0-9]*\)".*/\1/p' | head -n1
+}
+
 # Runs ctest with the given arguments, adds its counts to the totals, and names every
 # skipped test with the reason it gave.
 run_ctest() {
@@ -45,10 +51,16 @@ run_ctest() {
     tee "$log"
   local status=${PIPESTATUS[0]}
   local total failing skips
-  total=$(sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\).*/\2/p' "$log")
-  failing=$(sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\).*/\1/p' "$log")
-  skips=$(grep -c '(Skipped)$' "$log")
-  if [ -z "$total" ] || [ "$total" -eq 0 ]; then
+  # The counts come from ctest's JUnit report (attributes of its one <testsuite>), not
+  # from the wording of its summary line.
+  total=$(junit_count "$log.xml" tests)
+  failing=$(junit_count "$log.xml" failures)
+  skips=$(junit_count "$log.xml" skipped)
+  if [ -z "$total" ] || [ -z "$failing" ] || [ -z "$skips" ]; then
+    fail "ctest in $dir $* left no readable JUnit report ($log.xml)"
+    return
+  fi
+  if [ "$total" -eq 0 ]; then
     fail "ctest in $dir $* ran no test"
     return
   fi
