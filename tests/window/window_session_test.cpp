@@ -716,6 +716,47 @@ TEST_P(WindowSession, LargePastesArriveWholeOrAreRefusedWithAMessage) {
   }
 }
 
+// A centred box moves its whole text on each key, and a box that loses the focus takes
+// its caret away: what the screen shows must be what a full repaint shows.
+TEST_P(WindowSession, CentredBoxesShowWhatAFullRepaintShows) {
+  const std::string window_id = OpenWindow();
+  ASSERT_FALSE(window_id.empty()) << "the window did not appear";
+  ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
+  struct Box {
+    const char* name;
+    int left, top, width, height;
+  };
+  const Box boxes[] = {{"编辑框3", 368, 8, 96, 24}, {"编辑框4", 368, 128, 96, 24}};
+  // 编辑框3 gets 456 typed key by key; 编辑框4 is emptied and left by Tab.
+  Click(368, 8, 96, 24);
+  X("key ctrl+a BackSpace");
+  X("type --delay 80 456");
+  Click(368, 128, 96, 24);
+  X("key ctrl+a BackSpace");
+  X("key Tab");
+  const Board board = ReadBoard();
+  ASSERT_EQ(board["编辑框3.text"], "456");
+  ASSERT_EQ(board["编辑框4.text"], "");
+  ASSERT_NE(board["focus"], "编辑框4");
+  const std::vector<uint8_t> shown = Grab();
+
+  // Unmapping and mapping the window repaints every control whole.
+  X("windowunmap --sync " + window_id);
+  X("windowmap --sync " + window_id);
+  std::vector<uint8_t> repainted = Grab();
+  for (int i = 0; i < 50; ++i) {  // until two grabs in a row agree
+    std::this_thread::sleep_for(100ms);
+    std::vector<uint8_t> again = Grab();
+    if (again == repainted)
+      break;
+    repainted = std::move(again);
+  }
+  for (const Box& box : boxes) {
+    EXPECT_EQ(Differing(shown, repainted, box.left, box.top, box.width, box.height), 0)
+        << box.name << " shows something a full repaint does not";
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Locales, WindowSession, ::testing::Values("C", "zh_CN.UTF-8"),
                          [](const ::testing::TestParamInfo<const char*>& locale) {
                            return std::string(locale.param).substr(0, 5) == "zh_CN"
