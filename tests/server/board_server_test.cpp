@@ -184,6 +184,7 @@ TEST_F(ServerTest, AClickThatOpensAMessageBoxIsAnsweredWhileTheBoxWaits) {
 
 TEST_F(ServerTest, AClickTheBoardNeverTakesIsNotMadeLater) {
   // Nobody runs the queue: the click answers 503 at its deadline and never runs after.
+  ReadyToCredit();
   const std::string answer = Exchange(port_, ClickRequest(kGift188), seconds(60));
   EXPECT_EQ(StatusOf(answer), 503) << answer;
   app_->RunQueued();
