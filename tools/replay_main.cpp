@@ -152,10 +152,11 @@ int main(int argc, char** argv) {
   ScriptReader script(fd);
   std::string line;
   for (int number = 1; script.Next(line); ++number) {
+    // Clicks that came through the local server while the driver waited for this line
+    // run before it.
+    runner.application().RunQueued();
     if (!runner.RunLine(line, number))
       return 2;
-    // Clicks that came through the local server meanwhile run between the script's lines.
-    runner.application().RunQueued();
   }
   std::fflush(stdout);
   if (script.error() != 0) {
