@@ -23,6 +23,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "clipboard_in_pieces.h"
@@ -288,6 +289,22 @@ class WindowSession : public ::testing::TestWithParam<const char*> {
     }
     return {};
   }
+  // The server's port and token from remote-control.txt beside the copied program (its
+  // records folder), waiting up to 10 s for it; port 0 when it never came.
+  std::pair<uint16_t, std::string> Served() {
+    const fs::path file = run_dir_ / "window" / "remote-control.txt";
+    std::string control;
+    for (int i = 0; i < 200 && control.find("token=") == std::string::npos; ++i) {
+      std::this_thread::sleep_for(50ms);
+      control = ReadAll(file);
+    }
+    const size_t token_at = control.find("\ntoken=");
+    if (control.rfind("url=http://127.0.0.1:", 0) != 0 || token_at == std::string::npos)
+      return {0, ""};
+    return {static_cast<uint16_t>(std::atoi(control.c_str() + 21)),
+            control.substr(token_at + 7, 32)};
+  }
+
   bool Running() { return WaitFor(app_, 50ms) < 0; }
 
   std::string display_;
@@ -647,19 +664,9 @@ TEST_P(WindowSession, ServedBoardEventsAndClicksMatchTheReplay) {
   fs::create_directories(overlay);
   const std::string window_id = OpenWindow({"--serve", "0", "--overlay-dir", overlay.string()});
   ASSERT_FALSE(window_id.empty()) << "the window did not appear";
-  // The address and the token, beside the copied program (its records folder).
-  const fs::path control_file = run_dir_ / "window" / "remote-control.txt";
-  std::string control;
-  for (int i = 0; i < 200 && control.find("token=") == std::string::npos; ++i) {
-    std::this_thread::sleep_for(50ms);
-    control = ReadAll(control_file);
-  }
-  const size_t url_at = control.find("url=http://127.0.0.1:");
-  const size_t token_at = control.find("\ntoken=");
-  ASSERT_TRUE(url_at == 0 && token_at != std::string::npos) << control;
-  const auto port = static_cast<uint16_t>(std::atoi(control.c_str() + 21));
-  const std::string token = control.substr(token_at + 7, 32);
-  EXPECT_EQ(fs::status(control_file).permissions() & fs::perms::all,
+  const auto [port, token] = Served();
+  ASSERT_GT(port, 0) << "no remote-control.txt";
+  EXPECT_EQ(fs::status(run_dir_ / "window" / "remote-control.txt").permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write);
   const std::string host = "Host: 127.0.0.1:" + std::to_string(port) + "\r\n";
 
@@ -711,6 +718,43 @@ TEST_P(WindowSession, ServedBoardEventsAndClicksMatchTheReplay) {
   }
 
   // Closing the window ends the program, server and all.
+  X("windowclose " + window_id);
+  EXPECT_EQ(WaitFor(app_, 10s), 0);
+}
+
+TEST_P(WindowSession, AClickThatOpensAMessageBoxIsAnsweredWhileTheBoxWaitsForTheHost) {
+  std::ofstream(run_dir_ / "window" / "游戏数据保存50.txt") << "";
+  const std::string window_id = OpenWindow({"--serve", "0"});
+  ASSERT_FALSE(window_id.empty()) << "the window did not appear";
+  const auto [port, token] = Served();
+  ASSERT_GT(port, 0) << "no remote-control.txt";
+  const auto click = [&, port = port, token = token](const std::string& name) {
+    return Exchange(port, "POST /click/" + name +
+                              " HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(port) +
+                              "\r\nAuthorization: Bearer " + token + "\r\n\r\n");
+  };
+  ASSERT_TRUE(WaitUntilTakesInput("超级按钮1")) << "the start-up step never enabled saving";
+  // 超级按钮1 saves into the full folder: the box opens and the click is answered.
+  const std::string saved = click("%E8%B6%85%E7%BA%A7%E6%8C%89%E9%92%AE1");
+  EXPECT_EQ(StatusOf(saved), 204) << saved;
+  Area box;
+  for (int i = 0; i < 100 && box.w == 0; ++i) {
+    std::this_thread::sleep_for(100ms);
+    box = OtherWindow(window_id);
+  }
+  ASSERT_GT(box.w, 0) << "no message box";
+  // While it waits for the host, no other click is taken.
+  const std::string refused = click("%E6%8C%89%E9%92%AE9");
+  EXPECT_EQ(StatusOf(refused), 409) << refused;
+  X("mousemove " + std::to_string(box.x + box.w / 2) + " " + std::to_string(box.y + box.h - 23) +
+    " click 1");
+  for (int i = 0; i < 100 && box.w != 0; ++i) {
+    std::this_thread::sleep_for(100ms);
+    box = OtherWindow(window_id);
+  }
+  ASSERT_EQ(box.w, 0) << "the box is still open";
+  const std::string taken = click("%E6%8C%89%E9%92%AE9");
+  EXPECT_EQ(StatusOf(taken), 204) << taken;
   X("windowclose " + window_id);
   EXPECT_EQ(WaitFor(app_, 10s), 0);
 }
