@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -162,6 +163,32 @@ TEST_F(ServerTest, AClickRunsOnceOnTheBoardAndIsAnsweredAfterIt) {
   const std::string board = BodyOf(Get("/board.json"));
   EXPECT_EQ(Score(board), "376") << board;
   EXPECT_EQ(board, BoardJson(outside_->board()->Latest()->values));
+}
+
+TEST_F(ServerTest, ClicksFromManyClientsAtOnceEachRunExactlyOnce) {
+  // 按钮50: the lollipop team lost a round; each click adds one to its losses.
+  const uint64_t version = outside_->board()->Latest()->version;
+  constexpr int kClients = 4, kClicksEach = 10;
+  std::atomic<int> answered_204{0};
+  AsClients([&] {
+    std::vector<std::thread> clients;
+    for (int c = 0; c < kClients; ++c) {
+      clients.emplace_back([&] {
+        for (int i = 0; i < kClicksEach; ++i) {
+          const std::string answer = Exchange(port_, ClickRequest("%E6%8C%89%E9%92%AE50"));
+          if (StatusOf(answer) == 204)
+            ++answered_204;
+          else
+            ADD_FAILURE() << answer;
+        }
+      });
+    }
+    for (std::thread& client : clients) client.join();
+  });
+  EXPECT_EQ(answered_204.load(), kClients * kClicksEach);
+  const std::string board = BodyOf(Get("/board.json"));
+  EXPECT_NE(board.find("\"losses\":\"40\""), std::string::npos) << board;
+  EXPECT_EQ(outside_->board()->Latest()->version, version + kClients * kClicksEach);
 }
 
 TEST_F(ServerTest, AClickThatOpensAMessageBoxIsAnsweredWhileTheBoxWaits) {
