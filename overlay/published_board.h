@@ -1,6 +1,6 @@
 #pragma once
 // The newest board snapshot, published by the user-interface thread and read by any
-// other (the overlay writer, later a server): readers hold an immutable snapshot, so a
+// other (the overlay writer, the local server): readers hold an immutable snapshot, so a
 // slow reader never holds up the board nor sees half of a change.
 #include <array>
 #include <chrono>
