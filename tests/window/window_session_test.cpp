@@ -23,10 +23,12 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "clipboard_in_pieces.h"
 #include "resources/pictures.h"
+#include "server/http_client.h"
 
 extern char** environ;
 
@@ -299,6 +301,22 @@ class WindowSession : public ::testing::TestWithParam<const char*> {
     }
     return {};
   }
+  // The server's port and token from remote-control.txt beside the copied program (its
+  // records folder), waiting up to 10 s for it; port 0 when it never came.
+  std::pair<uint16_t, std::string> Served() {
+    const fs::path file = run_dir_ / "window" / "remote-control.txt";
+    std::string control;
+    for (int i = 0; i < 200 && control.find("token=") == std::string::npos; ++i) {
+      std::this_thread::sleep_for(50ms);
+      control = ReadAll(file);
+    }
+    const size_t token_at = control.find("\ntoken=");
+    if (control.rfind("url=http://127.0.0.1:", 0) != 0 || token_at == std::string::npos)
+      return {0, ""};
+    return {static_cast<uint16_t>(std::atoi(control.c_str() + 21)),
+            control.substr(token_at + 7, 32)};
+  }
+
   bool Running() { return WaitFor(app_, 50ms) < 0; }
 
   std::string display_;
@@ -649,6 +667,106 @@ TEST_P(WindowSession, OverlayFilesFollowTheClicksAsTheReplayShowsThem) {
   EXPECT_EQ(ReadAll(overlay / "board.json"), ReadAll(replay_overlay / "board.json"));
 
   // Closing the window ends the program, writer thread and all.
+  X("windowclose " + window_id);
+  EXPECT_EQ(WaitFor(app_, 10s), 0);
+}
+
+TEST_P(WindowSession, ServedBoardEventsAndClicksMatchTheReplay) {
+  const fs::path overlay = run_dir_ / "overlay";
+  fs::create_directories(overlay);
+  const std::string window_id = OpenWindow({"--serve", "0", "--overlay-dir", overlay.string()});
+  ASSERT_FALSE(window_id.empty()) << "the window did not appear";
+  const auto [port, token] = Served();
+  ASSERT_GT(port, 0) << "no remote-control.txt";
+  EXPECT_EQ(fs::status(run_dir_ / "window" / "remote-control.txt").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+  const std::string host = "Host: 127.0.0.1:" + std::to_string(port) + "\r\n";
+
+  // The event stream, opened before anything changes.
+  const int events = ConnectTo(port);
+  ASSERT_GE(events, 0);
+  ASSERT_TRUE(SendAll(events, "GET /events HTTP/1.1\r\n" + host + "\r\n"));
+  std::string stream = ReadUntil(events, 10s, [](const std::string& got) {
+    return got.find("\n\n", got.find("data: ")) != std::string::npos;
+  });
+  ASSERT_NE(stream.find("data: {"), std::string::npos) << stream;
+
+  ASSERT_TRUE(WaitUntilTakesInput("按钮9")) << "the start-up step never enabled the gift";
+  Click(368, 8, 96, 24);  // 编辑框3
+  X("type --delay 50 2");
+  // 按钮9 through the API, then once more with the pointer.
+  const std::string clicked =
+      Exchange(port, "POST /click/%E6%8C%89%E9%92%AE9 HTTP/1.1\r\n" + host +
+                         "Authorization: Bearer " + token + "\r\nContent-Length: 0\r\n\r\n");
+  EXPECT_EQ(StatusOf(clicked), 204) << clicked;
+  Click(368, 8, 96, 24);  // the credit emptied 编辑框3
+  X("type --delay 50 2");
+  Click(384, 32, 40, 48);
+  std::string served;
+  for (int i = 0; i < 200 && served.find("\"score\":\"752\"") == std::string::npos; ++i) {
+    std::this_thread::sleep_for(50ms);
+    served = BodyOf(Exchange(port, "GET /board.json HTTP/1.1\r\n" + host + "\r\n"));
+  }
+  ASSERT_NE(served.find("\"score\":\"752\""), std::string::npos) << served;
+  stream += ReadUntil(events, 10s, [&](const std::string& more) {
+    return (stream + more).find("752") != std::string::npos && (stream + more).ends_with("\n\n");
+  });
+  close(events);
+  const size_t last = stream.rfind("data: ");
+  ASSERT_NE(last, std::string::npos) << stream;
+  EXPECT_EQ(stream.substr(last + 6), served.substr(0, served.size() - 1) + "\n\n");
+
+  // The replay driver playing the same actions shows the same board.
+  const fs::path replay_overlay = run_dir_ / "replay" / "overlay";
+  fs::create_directories(replay_overlay);
+  const fs::path script = run_dir_ / "served.script";
+  std::ofstream(script) << "wait 3500\ntype 编辑框3 2\nclick 按钮9\ntype 编辑框3 2\nclick 按钮9\n";
+  Capture(std::string(REPLAY_BINARY) + " --dir " + (run_dir_ / "replay").string() +
+          " --overlay-dir " + replay_overlay.string() + " " + script.string());
+  EXPECT_EQ(served, ReadAll(replay_overlay / "board.json"));
+  for (const auto& entry : fs::directory_iterator(replay_overlay)) {
+    SCOPED_TRACE(entry.path().filename().string());
+    EXPECT_EQ(ReadAll(overlay / entry.path().filename()), ReadAll(entry.path()));
+  }
+
+  // Closing the window ends the program, server and all.
+  X("windowclose " + window_id);
+  EXPECT_EQ(WaitFor(app_, 10s), 0);
+}
+
+TEST_P(WindowSession, AClickThatOpensAMessageBoxIsAnsweredWhileTheBoxWaitsForTheHost) {
+  std::ofstream(run_dir_ / "window" / "游戏数据保存50.txt") << "";
+  const std::string window_id = OpenWindow({"--serve", "0"});
+  ASSERT_FALSE(window_id.empty()) << "the window did not appear";
+  const auto [port, token] = Served();
+  ASSERT_GT(port, 0) << "no remote-control.txt";
+  const auto click = [&, port = port, token = token](const std::string& name) {
+    return Exchange(port, "POST /click/" + name +
+                              " HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(port) +
+                              "\r\nAuthorization: Bearer " + token + "\r\n\r\n");
+  };
+  ASSERT_TRUE(WaitUntilTakesInput("超级按钮1")) << "the start-up step never enabled saving";
+  // 超级按钮1 saves into the full folder: the box opens and the click is answered.
+  const std::string saved = click("%E8%B6%85%E7%BA%A7%E6%8C%89%E9%92%AE1");
+  EXPECT_EQ(StatusOf(saved), 204) << saved;
+  Area box;
+  for (int i = 0; i < 100 && box.w == 0; ++i) {
+    std::this_thread::sleep_for(100ms);
+    box = OtherWindow(window_id);
+  }
+  ASSERT_GT(box.w, 0) << "no message box";
+  // While it waits for the host, no other click is taken.
+  const std::string refused = click("%E6%8C%89%E9%92%AE9");
+  EXPECT_EQ(StatusOf(refused), 409) << refused;
+  X("mousemove " + std::to_string(box.x + box.w / 2) + " " + std::to_string(box.y + box.h - 23) +
+    " click 1");
+  for (int i = 0; i < 100 && box.w != 0; ++i) {
+    std::this_thread::sleep_for(100ms);
+    box = OtherWindow(window_id);
+  }
+  ASSERT_EQ(box.w, 0) << "the box is still open";
+  const std::string taken = click("%E6%8C%89%E9%92%AE9");
+  EXPECT_EQ(StatusOf(taken), 204) << taken;
   X("windowclose " + window_id);
   EXPECT_EQ(WaitFor(app_, 10s), 0);
 }
