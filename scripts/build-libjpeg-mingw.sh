@@ -4,7 +4,8 @@
 # Debian archive. The result is cached under build-win/deps, keyed by the source
 # version, so a second run costs nothing.
 #
-# Prints the install prefix (holding include/jpeglib.h and lib/libjpeg.a) on its last line.
+# Prints the install prefix (holding include/jpeglib.h, lib/libjpeg.a and, for the Windows
+# zip, the licences in share/doc/libjpeg-turbo/: LICENSE.md and README.ijg) on its last line.
 # Needs: scripts/install-windows-deps.sh (deb-src entry, dpkg-dev, mingw-w64).
 set -euo pipefail
 
@@ -18,7 +19,8 @@ version=$(debian_source_version libjpeg-turbo)
 key=libjpeg-turbo-${version//:/_}
 prefix=$deps/$key/install
 
-if [ -f "$prefix/lib/libjpeg.a" ] && [ -f "$prefix/include/jpeglib.h" ]; then
+if [ -f "$prefix/lib/libjpeg.a" ] && [ -f "$prefix/include/jpeglib.h" ] &&
+  [ -f "$prefix/share/doc/libjpeg-turbo/README.ijg" ]; then
   echo "$prefix"
   exit 0
 fi
@@ -48,5 +50,7 @@ mkdir -p "$prefix/include" "$prefix/lib"
 cp "$work/build/libjpeg.a" "$prefix/lib/libjpeg.a"
 cp "$source_dir/jpeglib.h" "$source_dir/jmorecfg.h" "$source_dir/jerror.h" "$prefix/include/"
 cp "$work/build/jconfig.h" "$prefix/include/"
+mkdir -p "$prefix/share/doc/libjpeg-turbo"
+cp "$source_dir/LICENSE.md" "$source_dir/README.ijg" "$prefix/share/doc/libjpeg-turbo/"
 rm -rf "$work/src" "$work/build"
 echo "$prefix"
