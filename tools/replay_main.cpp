@@ -154,6 +154,8 @@ int main(int argc, char** argv) {
   for (int number = 1; script.Next(line); ++number) {
     if (!runner.RunLine(line, number))
       return 2;
+    // Clicks that came through the local server meanwhile run between the script's lines.
+    runner.application().RunQueued();
   }
   std::fflush(stdout);
   if (script.error() != 0) {

@@ -6,6 +6,7 @@
 #undef CreateWindow
 #undef MessageBox
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <unordered_map>
@@ -48,6 +49,7 @@ class Win32FrontEnd : public FrontEnd {
   int32_t MessageBox(const Text& text, const Text& caption, uint32_t flags) override;
   bool LaunchProgram(const Text& command_line, int32_t show_window, bool wait) override;
   void ShowFatalError(const Text& text) override;
+  void WakeFromAnyThread() override;
   void RunMessageLoop() override;
   // Takes every message already waiting through the same path as the message loop
   // (keyboard pre-translation included), then returns; for the Windows-side checks.
@@ -78,6 +80,8 @@ class Win32FrontEnd : public FrontEnd {
   Application* application_ = nullptr;
   const ControlModel* model_ = nullptr;
   HWND window_ = nullptr;
+  // The main window as other threads see it (null before it exists and after it is gone).
+  std::atomic<HWND> wake_target_{nullptr};
   std::vector<std::unique_ptr<NativeControl>> controls_;  // catalogue order
   std::unordered_map<HWND, NativeControl*> by_window_;
   std::unordered_map<ControlId, NativeControl*> by_id_;
