@@ -2,17 +2,20 @@
 # The Windows program's local server under Wine, switched on as a host would: the line
 # `serve 0` in scoreboard-options.txt beside the exe (a folder with a Chinese name). The
 # exe writes remote-control.txt beside itself; with its address and token this script
-# reads /board.json, clicks 按钮9 through the API and checks every refusal:
-#   - the board before and after the click is the board.json that the Linux replay driver
-#     writes for the same actions, byte for byte;
-#   - a click answers 204 only with the token; without it or with a wrong one 401, and the
-#     board stays as it was;
-#   - a request whose Host names neither the listening address nor localhost with the
-#     port is refused with 403.
+# checks the API as a stream deck and the streaming software meet it:
+#   - clicks on 按钮9, 按钮21 and 按钮32 with the token answer 204 (never with a
+#     cross-origin grant), and after each the board in /board.json and on the open
+#     /events stream is the board.json that the Linux replay driver writes for the same
+#     clicks, byte for byte;
+#   - a click without the token or with a wrong one answers 401, under a Host that names
+#     neither the listening address nor localhost with the port 403, on a name that is
+#     no control 404, on an edit box 409, and the board stays as it was;
+#   - the overlay page answers with HTML;
+#   - Alt+F4 closes the window, the program ends with 0 and nothing listens any more.
 # Requests go through bash's /dev/tcp, so nothing beyond what the Wine tests already
 # need is installed.
 #
-# Exit status: 0 passed, 1 failed, 77 skipped (no Wine, mingw-w64 or Xvfb).
+# Exit status: 0 passed, 1 failed, 77 skipped (no Wine, mingw-w64, Xvfb or xdotool).
 # Environment:
 #   SCOREBOARD_REPLAY            the Linux replay driver (default build/scoreboard-replay,
 #                                else built into build-winhost)
@@ -37,6 +40,7 @@ fail() {
 [ -n "$wine" ] && [ -n "$wineserver" ] || skip "Wine is not installed (scripts/install-windows-deps.sh)"
 command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1 || skip "mingw-w64 is not installed"
 command -v Xvfb >/dev/null 2>&1 || skip "Xvfb is not installed"
+command -v xdotool >/dev/null 2>&1 || skip "xdotool is not installed"
 
 if [ "${SCOREBOARD_WINE_NO_BUILD:-0}" != 1 ]; then
   "$root/scripts/build-windows.sh" >/dev/null || fail "the Windows build failed"
@@ -147,6 +151,8 @@ refusals=(
   "GET|/board.json|attacker.example:$port||403|a rebound name in Host"
   "GET|/board.json|127.0.0.1:$((port + 1))||403|another port in Host"
   "POST|$click|localhost.attacker.example:$port|Authorization: Bearer $token|403|a click with the token under a rebound name"
+  "POST|/click/$(url_encoded 按钮999)|$address|Authorization: Bearer $token|404|a click on a name that is no control"
+  "POST|/click/$(url_encoded 编辑框9)|$address|Authorization: Bearer $token|409|a click on an edit box"
 )
 for entry in "${refusals[@]}"; do
   IFS='|' read -r method path host header want what <<<"$entry"
@@ -163,6 +169,28 @@ for host in "$address" "localhost:$port"; do
   [ "$(status_of "$answer")" = 200 ] || fail "GET /board.json with Host $host answered $(head -n1 <<<"$answer")"
 done
 echo "wine-serve: ok     /board.json through $address and localhost:$port"
+answer=$(request GET / "$address")
+[ "$(status_of "$answer")" = 200 ] && grep -qi '^content-type: text/html' <<<"$answer" ||
+  fail "the overlay page answered $(head -n1 <<<"$answer") without an HTML type"
+echo "wine-serve: ok     the overlay page: 200, HTML"
+
+# The event stream, open through the clicks: a data line with the whole board at once,
+# and another after each change.
+exec {events}<>"/dev/tcp/127.0.0.1/$port" || fail "cannot connect for /events"
+printf 'GET /events HTTP/1.1\r\nHost: %s\r\n\r\n' "$address" >&"$events"
+events_show() {
+  local want=$1 what=$2 line="" last="(nothing)" deadline=$((SECONDS + 10))
+  # Keep-alive comments come in between: the deadline is for the whole wait.
+  while [ "$SECONDS" -lt "$deadline" ] && IFS= read -r -t 10 -u "$events" line; do
+    line=${line%$'\r'}
+    [[ "$line" == "data: "* ]] || continue
+    last=${line#data: }
+    [ "$last" = "$want" ] && return 0
+  done
+  fail "$what: /events last sent $last, not $want"
+}
+events_show "$board_at_start" "at connection"
+echo "wine-serve: ok     /events: the board at connection"
 
 for ((n = 1; n <= ${#clicks[@]}; n++)); do
   name=${clicks[n - 1]}
@@ -171,7 +199,31 @@ for ((n = 1; n <= ${#clicks[@]}; n++)); do
   answer=$(request POST "/click/$(url_encoded "$name")" "$address" "Authorization: Bearer $token")
   [ "$(status_of "$answer")" = 204 ] ||
     fail "the click on $name with the token answered $(head -n1 <<<"$answer") instead of 204"
+  ! grep -qi '^access-control-allow-origin' <<<"$answer" ||
+    fail "the click on $name was answered with a cross-origin grant: $answer"
   board_is "$want" "after the click on $name"
-  echo "wine-serve: ok     $name clicked with the token: 204, then the replay driver's board: $want"
+  events_show "$want" "after the click on $name"
+  echo "wine-serve: ok     $name clicked with the token: 204, then the replay driver's board" \
+    "in /board.json and /events: $want"
 done
+exec {events}>&-
+
+# The server closes with the window: Alt+F4 ends the program, and nothing listens any more.
+window=$(xdotool search --onlyvisible --name 'Orvane' 2>/dev/null | head -n1 || true)
+[ -n "$window" ] || fail "no window of scoreboard.exe to close"
+xdotool key --window "$window" alt+F4 2>/dev/null
+status=""
+for _ in $(seq 150); do
+  if ! kill -0 "$exe_pid" 2>/dev/null; then
+    status=0
+    wait "$exe_pid" || status=$?
+    break
+  fi
+  sleep 0.2
+done
+[ -n "$status" ] || fail "the window did not close on Alt+F4 within 30 s"
+exe_pid=""
+[ "$status" = 0 ] || fail "scoreboard.exe ended with status $status"
+! (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null || fail "something still listens on port $port after the window closed"
+echo "wine-serve: ok     Alt+F4 closed the window and the server with it"
 echo "wine-serve: 1 passed, 0 failed"
