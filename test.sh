@@ -140,6 +140,8 @@ if packaging/tests/windows-zip-under-wine.sh; then
 else
   fail "the Windows download"
 fi
+step "the Windows program's local server under Wine"
+if scripts/wine-serve-test.sh; then passed=$((passed + 1)); else fail "the local server under Wine"; fi
 
 echo
 if [ ${#failures[@]} -gt 0 ]; then

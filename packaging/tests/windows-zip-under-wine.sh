@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the Windows download as a host meets it: the checksum file matches the zip, the
-# zip holds the exe and the read-me, and the unpacked exe runs under Wine (fresh prefix,
+# zip holds the exe, the read-me and the libraries' licences, and the unpacked exe runs under Wine (fresh prefix,
 # private Xvfb) and saves its record beside itself when "保存游戏数据" is clicked.
 #   packaging/tests/windows-zip-under-wine.sh [ZIP]
 # (default: the zip of the version build-win was configured with)
@@ -26,7 +26,15 @@ fail() {
 (cd "$(dirname "$zip_path")" && sha256sum --quiet -c "$(basename "$zip_path").sha256") ||
   fail "the checksum file does not match the zip"
 entries=$(unzip -Z1 "$zip_path" | sort | tr '\n' ' ')
-[ "$entries" = "README.txt scoreboard.exe " ] || fail "unexpected zip contents: $entries"
+[ "$entries" = "LICENSE-civetweb.txt LICENSE-libjpeg-turbo.txt README.txt scoreboard.exe " ] ||
+  fail "unexpected zip contents: $entries"
+# Each library inside the exe comes with its own licence terms.
+for licence in "LICENSE-civetweb.txt|Civetweb License" \
+  "LICENSE-libjpeg-turbo.txt|Independent JPEG Group" \
+  "LICENSE-libjpeg-turbo.txt|The Modified (3-clause) BSD License"; do
+  unzip -p "$zip_path" "${licence%%|*}" | grep -qF "${licence#*|}" ||
+    fail "${licence%%|*} in the zip does not hold \"${licence#*|}\""
+done
 
 wine_work windows-zip
 
