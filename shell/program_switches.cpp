@@ -7,7 +7,7 @@
 
 namespace {
 
-enum class Takes : uint8_t { kNothing, kFolder };
+enum class Takes : uint8_t { kNothing, kFolder, kFile };
 
 struct SwitchRow {
   std::string_view name;  // as written after "--"
@@ -17,6 +17,7 @@ struct SwitchRow {
 // Every switch the program knows. A new one is a row here and a reader of `given`.
 constexpr SwitchRow kSwitches[] = {
     {"overlay-dir", Takes::kFolder},
+    {"hotkeys", Takes::kFile},
 };
 
 const SwitchRow* FindSwitch(std::string_view name) {
@@ -62,7 +63,8 @@ void Take(std::string_view name, std::optional<NativePath> value, const Place& p
     return;
   }
   if (row->takes != Takes::kNothing && (!value || value->empty())) {
-    into.problems.push_back(place.where + ": --" + std::string(name) + " needs a folder");
+    into.problems.push_back(place.where + ": --" + std::string(name) +
+                            (row->takes == Takes::kFile ? " needs a file" : " needs a folder"));
     return;
   }
   if (row->takes == Takes::kNothing && value) {
@@ -77,7 +79,7 @@ void Take(std::string_view name, std::optional<NativePath> value, const Place& p
   if (into.given.count(name) != 0)
     return;  // the command line gave it already
   NativePath taken = value ? *value : NativePath();
-  if (row->takes == Takes::kFolder)
+  if (row->takes != Takes::kNothing)
     taken = AbsoluteFolder(taken, base);
   into.given.emplace(std::string(name), std::move(taken));
 }
