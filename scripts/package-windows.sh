@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Makes the Windows download from a finished Windows build: a zip holding scoreboard.exe
-# and a short Chinese read-me, with its SHA-256 checksum file beside it.
+# Makes the Windows download from a finished Windows build: a zip holding scoreboard.exe,
+# a short Chinese read-me and the sample hotkey file, with its SHA-256 checksum file beside it.
 #   scripts/package-windows.sh [BUILD_DIR]   (default: $SCOREBOARD_WIN_BUILD or build-win)
 # Writes BUILD_DIR/scoreboard-<version>-windows-x64.zip and its .sha256 and prints the
 # zip's path. The version is the project's, as the build configured it.
@@ -27,9 +27,13 @@ cp "$build/scoreboard.exe" "$stage/"
   printf '\357\273\277'
   sed -e "s/@VERSION@/$version/g" -e 's/$/\r/' "$root/packaging/windows/README.txt"
 } >"$stage/README.txt"
+{
+  printf '\357\273\277'
+  sed -e 's/$/\r/' "$root/packaging/hotkeys-sample.txt"
+} >"$stage/hotkeys-sample.txt"
 
 zip_path=$build/$name.zip
 rm -f "$zip_path" "$zip_path.sha256"
-(cd "$stage" && zip -q -X "$zip_path" scoreboard.exe README.txt)
+(cd "$stage" && zip -q -X "$zip_path" scoreboard.exe README.txt hotkeys-sample.txt)
 (cd "$build" && sha256sum "$name.zip" >"$name.zip.sha256")
 echo "$zip_path"
