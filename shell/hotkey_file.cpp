@@ -69,11 +69,11 @@ int32_t KeyOf(std::string_view written, std::string& shown) {
     return value >= low && value <= high ? value : 0;
   };
   if (const int f = number_after("f", 1, 24); f != 0) {
-    shown = "F" + std::to_string(f);
+    shown = std::string("F").append(std::to_string(f));
     return 0x70 + f - 1;
   }
   if (name.size() == 4 && name.compare(0, 3, "num") == 0 && name[3] >= '0' && name[3] <= '9') {
-    shown = "Num" + name.substr(3);
+    shown = std::string("Num").append(name, 3);
     return 0x60 + (name[3] - '0');
   }
   for (const NamedKey& key : kNamedKeys) {
@@ -97,7 +97,7 @@ std::string ReadKeys(std::string_view text, HotKey& key, std::string& shown) {
     modifiers = text.substr(0, text.size() - 4);
     if (!modifiers.empty()) {
       if (modifiers.back() != '+')
-        return "unknown key \"" + std::string(text) + "\"";
+        return std::string("unknown key \"").append(text).append("\"");
       modifiers.remove_suffix(1);
     }
   } else {
@@ -107,7 +107,7 @@ std::string ReadKeys(std::string_view text, HotKey& key, std::string& shown) {
   }
   last = Trimmed(last);
   if (last.empty())
-    return "no key after \"" + std::string(text) + "\"";
+    return std::string("no key after \"").append(text).append("\"");
   shown.clear();
   key.modifiers = 0;
   while (!modifiers.empty()) {
@@ -118,9 +118,9 @@ std::string ReadKeys(std::string_view text, HotKey& key, std::string& shown) {
     const auto found = std::find_if(std::begin(kModifiers), std::end(kModifiers),
                                     [&](const NamedModifier& m) { return m.name == name; });
     if (found == std::end(kModifiers))
-      return "unknown modifier \"" + std::string(word) + "\" (Ctrl, Alt, Shift, Win)";
+      return std::string("unknown modifier \"").append(word).append("\" (Ctrl, Alt, Shift, Win)");
     if ((key.modifiers & found->modifier) != 0)
-      return "the modifier " + std::string(found->shown) + " is written twice";
+      return std::string("the modifier ").append(found->shown).append(" is written twice");
     key.modifiers |= found->modifier;
   }
   // Modifiers always in the same order, so a problem names the key one way.
@@ -131,8 +131,9 @@ std::string ReadKeys(std::string_view text, HotKey& key, std::string& shown) {
   std::string key_name;
   key.virtual_key = KeyOf(last, key_name);
   if (key.virtual_key == 0)
-    return "unknown key \"" + std::string(last) +
-           "\" (A-Z, 0-9, F1-F24, Num0-Num9, Num+ Num- Num* Num/ Num., Left Right Up Down)";
+    return std::string("unknown key \"")
+        .append(last)
+        .append("\" (A-Z, 0-9, F1-F24, Num0-Num9, Num+ Num- Num* Num/ Num., Left Right Up Down)");
   shown += key_name;
   return {};
 }
@@ -182,8 +183,8 @@ HotkeyFile ParseHotkeys(std::string_view content, std::string_view label) {
     const ClickableControl* control = FindClickable(target);
     if (control == nullptr) {
       problem(target.empty() ? "no button after \"=\""
-                             : "\"" + std::string(target) +
-                                   "\" is no button the host can click (the README lists them)");
+                             : std::string("\"").append(target).append(
+                                   "\" is no button the host can click (the README lists them)"));
       continue;
     }
     binding.control = control->control.id;
