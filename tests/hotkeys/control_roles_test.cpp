@@ -15,6 +15,10 @@
 
 namespace {
 
+// Taken before any test runs: a started board makes its run folder the current one, and
+// on Windows a path without a drive is taken on the current folder's drive.
+const std::filesystem::path kProjectTests = std::filesystem::absolute(TEST_SOURCE_DIR);
+
 // A click event belongs to buttons and radio boxes; other kinds number their events alike.
 bool HasClickBinding(const ControlSpec& entry) {
   if (entry.kind != Kind::Button && entry.kind != Kind::SuperBtn && entry.kind != Kind::RadioBox)
@@ -104,7 +108,7 @@ std::string ExpectedReadmeTable() {
 }
 
 TEST(ClickableControls, TheReadmeListsThemAsTheDataDoes) {
-  std::ifstream in(std::filesystem::path(TEST_SOURCE_DIR) / ".." / "README.md");
+  std::ifstream in(kProjectTests / ".." / "README.md");
   ASSERT_TRUE(in) << "README.md not found beside " << TEST_SOURCE_DIR;
   std::string line, section;
   bool inside = false, found = false;

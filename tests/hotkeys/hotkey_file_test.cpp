@@ -13,6 +13,10 @@
 
 namespace {
 
+// Taken before any test runs: a started board makes its run folder the current one, and
+// on Windows a path without a drive is taken on the current folder's drive.
+const std::filesystem::path kProjectTests = std::filesystem::absolute(TEST_SOURCE_DIR);
+
 using namespace hotkey_modifier;
 
 struct Bound {
@@ -108,8 +112,7 @@ TEST(HotkeyFile, BindingsAndProblemsLineByLine) {
 }
 
 TEST(HotkeyFile, TheSampleBindsItsButtonsWithoutAProblem) {
-  const std::filesystem::path sample =
-      std::filesystem::path(TEST_SOURCE_DIR) / ".." / "packaging" / "hotkeys-sample.txt";
+  const std::filesystem::path sample = kProjectTests / ".." / "packaging" / "hotkeys-sample.txt";
   const HotkeyFile file = ReadHotkeyFile(sample.native());
   EXPECT_TRUE(file.problems.empty()) << file.problems.front();
   // Both teams' seven picture gifts, both undos, both losses and the save.
