@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Windows download from a finished Windows build: a zip holding scoreboard.exe,
-# a short Chinese read-me and the licences of the libraries inside the exe, with its
-# SHA-256 checksum file beside it.
+# a short Chinese read-me, the sample hotkey file and the licences of the libraries inside
+# the exe, with its SHA-256 checksum file beside it.
 #   scripts/package-windows.sh [BUILD_DIR]   (default: $SCOREBOARD_WIN_BUILD or build-win)
 # Writes BUILD_DIR/scoreboard-<version>-windows-x64.zip and its .sha256 and prints the
 # zip's path. The version is the project's, as the build configured it.
@@ -30,6 +30,7 @@ for_notepad() {
   sed 's/\r*$/\r/'
 }
 sed "s/@VERSION@/$version/g" "$root/packaging/windows/README.txt" | for_notepad >"$stage/README.txt"
+for_notepad <"$root/packaging/hotkeys-sample.txt" >"$stage/hotkeys-sample.txt"
 
 # The licences of the libraries linked into the exe, as their Debian sources carry them
 # (the build's prefixes of scripts/build-libjpeg-mingw.sh and build-civetweb-mingw.sh).
@@ -45,6 +46,6 @@ for_notepad <"$civetweb_doc/LICENSE.md" >"$stage/LICENSE-civetweb.txt"
 
 zip_path=$build/$name.zip
 rm -f "$zip_path" "$zip_path.sha256"
-(cd "$stage" && zip -q -X "$zip_path" scoreboard.exe README.txt "${licences[@]}")
+(cd "$stage" && zip -q -X "$zip_path" scoreboard.exe README.txt hotkeys-sample.txt "${licences[@]}")
 (cd "$build" && sha256sum "$name.zip" >"$name.zip.sha256")
 echo "$zip_path"

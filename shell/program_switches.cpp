@@ -7,7 +7,7 @@
 
 namespace {
 
-enum class Takes : uint8_t { kNothing, kFolder, kAddress };
+enum class Takes : uint8_t { kNothing, kFolder, kFile, kAddress };
 
 struct SwitchRow {
   std::string_view name;  // as written after "--"
@@ -18,11 +18,19 @@ struct SwitchRow {
 constexpr SwitchRow kSwitches[] = {
     {"overlay-dir", Takes::kFolder},
     {"serve", Takes::kAddress},
+    {"hotkeys", Takes::kFile},
 };
 
 // What a switch's value is called in problems.
 std::string_view ValueName(Takes takes) {
-  return takes == Takes::kAddress ? "a port or ADDRESS:PORT" : "a folder";
+  switch (takes) {
+    case Takes::kAddress:
+      return "a port or ADDRESS:PORT";
+    case Takes::kFile:
+      return "a file";
+    default:
+      return "a folder";
+  }
 }
 
 const SwitchRow* FindSwitch(std::string_view name) {
@@ -90,7 +98,7 @@ void Take(std::string_view name, std::optional<NativePath> value, const Place& p
   if (into.given.count(name) != 0)
     return;  // the command line gave it already
   NativePath taken = value ? *value : NativePath();
-  if (row->takes == Takes::kFolder)
+  if (row->takes == Takes::kFolder || row->takes == Takes::kFile)
     taken = AbsoluteFolder(taken, base);
   into.given.emplace(std::string(name), std::move(taken));
 }

@@ -402,6 +402,10 @@ LRESULT Win32FrontEnd::Handle(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
         return 0;
       }
       break;
+    case WM_HOTKEY:
+      if (hotkey_heard_ && IsWindowEnabled(hwnd))
+        hotkey_heard_(static_cast<int>(wparam));
+      return 0;
     case WM_CLOSE:
       DestroyWindow(hwnd);
       return 0;

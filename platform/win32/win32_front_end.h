@@ -7,6 +7,7 @@
 #undef MessageBox
 
 #include <atomic>
+#include <functional>
 #include <map>
 #include <memory>
 #include <unordered_map>
@@ -54,6 +55,9 @@ class Win32FrontEnd : public FrontEnd {
   // Takes every message already waiting through the same path as the message loop
   // (keyboard pre-translation included), then returns; for the Windows-side checks.
   void DeliverWaitingMessages();
+  // Who hears the window's WM_HOTKEY (its id), while the window takes the user's clicks:
+  // not while a message box holds the program.
+  void OnHotkey(std::function<void(int)> heard) { hotkey_heard_ = std::move(heard); }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -93,4 +97,5 @@ class Win32FrontEnd : public FrontEnd {
   HWND last_focus_ = nullptr;
   HWND focus_to_restore_ = nullptr;
   bool moving_focus_ = false;  // SetFocus of our own: a radio box's click is not the user's
+  std::function<void(int)> hotkey_heard_;
 };
