@@ -218,6 +218,10 @@ int BoardServer::State::ServeEvents(mg_connection* connection) {
   return kOk.code;
 }
 
+int BoardServer::event_streams_open() const {
+  return state_->streams.load();
+}
+
 std::unique_ptr<BoardServer> BoardServer::Start(const ServerSetup& setup,
                                                 const PublishedBoard& board, RemoteClicks* clicks,
                                                 std::string& error) {

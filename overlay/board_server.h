@@ -50,6 +50,8 @@ class BoardServer {
   void TurnClicksOff();
   // http://ADDRESS:PORT/
   std::string url() const;
+  // Event streams open now (each holds one place of ServerLimits::event_streams).
+  int event_streams_open() const;
 
  private:
   struct State;
