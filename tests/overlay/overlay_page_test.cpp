@@ -1,6 +1,6 @@
 // The overlay page the server hands the browser source: the program carries the page file
-// as it is, and the page neither fetches anything from elsewhere nor lets a board text in
-// as markup.
+// as it is, and the page fetches nothing from elsewhere, never reloads itself (it follows
+// the board live) and lets no board text in as markup.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -37,7 +37,7 @@ TEST(OverlayPage, TheProgramCarriesThePageFileByteForByte) {
   EXPECT_NE(embedded.find("<meta charset=\"utf-8\">"), std::string_view::npos);
 }
 
-TEST(OverlayPage, FetchesNothingFromOutsideAndInsertsNoBoardTextAsMarkup) {
+TEST(OverlayPage, FetchesNothingFromOutsideNeverReloadsAndInsertsNoBoardTextAsMarkup) {
   struct Forbidden {
     std::string_view text;
     std::string_view why;
@@ -53,6 +53,8 @@ TEST(OverlayPage, FetchesNothingFromOutsideAndInsertsNoBoardTextAsMarkup) {
       {"outerHTML", "a board text parsed as markup"},
       {"insertAdjacentHTML", "a board text parsed as markup"},
       {"document.write", "a board text parsed as markup"},
+      {"reload(", "the page reloads itself instead of following the board"},
+      {"http-equiv", "a refresh that reloads the page"},
   };
   std::string page(OverlayPageHtml());
   std::transform(page.begin(), page.end(), page.begin(), [](char c) {
