@@ -36,6 +36,12 @@ configure() {
   fi
 }
 
+# The number in attribute $2 of the <testsuite> element that opens JUnit report $1.
+junit_count() {
+  [ -s "$1" ] || return 0
+  tr '\n' ' ' <"$1" | sed -n 's/.*<testsuite[^>]*[[:space:]]'"$2"'="\([0-9]*\)".*/\1/p' | head -n1
+}
+
 # Runs ctest with the given arguments, adds its counts to the totals, and names every
 # skipped test with the reason it gave.
 run_ctest() {
@@ -45,10 +51,16 @@ run_ctest() {
     tee "$log"
   local status=${PIPESTATUS[0]}
   local total failing skips
-  total=$(sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\).*/\2/p' "$log")
-  failing=$(sed -n 's/.*tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\).*/\1/p' "$log")
-  skips=$(grep -c '(Skipped)$' "$log")
-  if [ -z "$total" ] || [ "$total" -eq 0 ]; then
+  # The counts come from ctest's JUnit report (attributes of its one <testsuite>), not
+  # from the wording of its summary line.
+  total=$(junit_count "$log.xml" tests)
+  failing=$(junit_count "$log.xml" failures)
+  skips=$(junit_count "$log.xml" skipped)
+  if [ -z "$total" ] || [ -z "$failing" ] || [ -z "$skips" ]; then
+    fail "ctest in $dir $* left no readable JUnit report ($log.xml)"
+    return
+  fi
+  if [ "$total" -eq 0 ]; then
     fail "ctest in $dir $* ran no test"
     return
   fi
@@ -89,12 +101,14 @@ else
   fail "the sanitizer build"
 fi
 
-# What a packager or a user types must build with both compilers the project supports.
+# What a packager or a user types must build with both compilers the project supports:
+# the programs alone, since the tests ran in the builds above.
 for compilers in "gcc g++" "clang clang++"; do
   read -r cc compiler <<<"$compilers"
   step "release build with $compiler"
   dir=build-release-$cc
   if configure "$dir" -DCMAKE_BUILD_TYPE=Release -DSCOREBOARD_WERROR=ON \
+    -DSCOREBOARD_TESTS=OFF -DSCOREBOARD_BENCH=OFF \
     -DCMAKE_C_COMPILER="$cc" -DCMAKE_CXX_COMPILER="$compiler" &&
     cmake --build "$dir" -j"$jobs" >"$dir/build.log" 2>&1; then
     echo "release build with $compiler: built"
@@ -126,6 +140,8 @@ if packaging/tests/windows-zip-under-wine.sh; then
 else
   fail "the Windows download"
 fi
+step "the Windows program's local server under Wine"
+if scripts/wine-serve-test.sh; then passed=$((passed + 1)); else fail "the local server under Wine"; fi
 
 echo
 if [ ${#failures[@]} -gt 0 ]; then

@@ -28,6 +28,8 @@ install(FILES ${CMAKE_BINARY_DIR}/packaging/${SCOREBOARD_APP_ID}.metainfo.xml
 install(FILES ${packaging_dir}/icons/scoreboard.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${SCOREBOARD_APP_ID}.svg)
+# The commented sample of a hotkey file, for the host to copy.
+install(FILES ${packaging_dir}/hotkeys-sample.txt DESTINATION ${CMAKE_INSTALL_DOCDIR})
 foreach(size 16 24 32 48 64 128 256)
   install(FILES ${packaging_dir}/icons/scoreboard-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps

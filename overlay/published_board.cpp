@@ -45,6 +45,16 @@ std::shared_ptr<const BoardSnapshot> PublishedBoard::WaitNewerThan(uint64_t vers
   return latest_;
 }
 
+std::shared_ptr<const BoardSnapshot> PublishedBoard::WaitNewerThan(
+    uint64_t version, std::chrono::milliseconds at_most) const {
+  std::unique_lock lock(mutex_);
+  ++waiting_;
+  published_.wait_for(lock, at_most,
+                      [&] { return closed_ || (latest_ && latest_->version > version); });
+  --waiting_;
+  return latest_;
+}
+
 void PublishedBoard::PauseUnlessClosed(std::chrono::milliseconds duration) const {
   std::unique_lock lock(mutex_);
   closing_.wait_for(lock, duration, [&] { return closed_; });

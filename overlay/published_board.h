@@ -1,6 +1,6 @@
 #pragma once
 // The newest board snapshot, published by the user-interface thread and read by any
-// other (the overlay writer, later a server): readers hold an immutable snapshot, so a
+// other (the overlay writer, the local server): readers hold an immutable snapshot, so a
 // slow reader never holds up the board nor sees half of a change.
 #include <array>
 #include <chrono>
@@ -21,6 +21,9 @@ class PublishedBoard {
   // Waits until a snapshot newer than `version` is published or the board is closed,
   // then answers the newest (null only when none was ever published).
   std::shared_ptr<const BoardSnapshot> WaitNewerThan(uint64_t version) const;
+  // The same, waiting at most `at_most` (then the newest, maybe not newer).
+  std::shared_ptr<const BoardSnapshot> WaitNewerThan(uint64_t version,
+                                                     std::chrono::milliseconds at_most) const;
   // Waits `duration` unless the board is closed meanwhile (a publish does not end it).
   void PauseUnlessClosed(std::chrono::milliseconds duration) const;
   // Readers blocked in WaitNewerThan now.

@@ -1,50 +1,63 @@
 // The credit buttons of both teams, bound by the catalogue.
+#include "shell/credit_buttons.h"
 #include "scoreboard/board.h"
 #include "scoreboard/credits.h"
 #include "shell/handlers.h"
 
-#define GIFT(button, team, value) \
-  void button() {                 \
-    CreditGift(team, value);      \
-  }
-#define FIXED(button, team, amount) \
-  void button() {                   \
-    CreditFixed(team, amount);      \
-  }
 #define ACTION(button, call) \
   void button() {            \
     call;                    \
   }
 
-// Picture gifts: the same seven gifts for both teams.
-GIFT(按钮7_Clicked, kLollipop, 5)
-GIFT(按钮8_Clicked, kLollipop, 120)
-GIFT(按钮9_Clicked, kLollipop, 188)
-GIFT(按钮10_Clicked, kLollipop, 155)
-GIFT(按钮11_Clicked, kLollipop, 199)
-GIFT(按钮12_Clicked, kLollipop, 288)
-GIFT(按钮13_Clicked, kLollipop, 520)
-GIFT(按钮17_Clicked, kYellowDuck, 5)
-GIFT(按钮16_Clicked, kYellowDuck, 120)
-GIFT(按钮15_Clicked, kYellowDuck, 188)
-GIFT(按钮14_Clicked, kYellowDuck, 155)
-GIFT(按钮6_Clicked, kYellowDuck, 199)
-GIFT(按钮5_Clicked, kYellowDuck, 288)
-GIFT(按钮4_Clicked, kYellowDuck, 520)
+namespace {
 
-// Fixed amounts: the caption is the amount.
-FIXED(按钮20_Clicked, kLollipop, 10)
-FIXED(按钮21_Clicked, kLollipop, 33)
-FIXED(按钮22_Clicked, kLollipop, 66)
-FIXED(按钮23_Clicked, kLollipop, 199)
-FIXED(按钮24_Clicked, kLollipop, 521)
-FIXED(按钮25_Clicked, kLollipop, 1314)
-FIXED(按钮36_Clicked, kYellowDuck, 10)
-FIXED(按钮32_Clicked, kYellowDuck, 33)
-FIXED(按钮31_Clicked, kYellowDuck, 66)
-FIXED(按钮30_Clicked, kYellowDuck, 199)
-FIXED(按钮29_Clicked, kYellowDuck, 521)
-FIXED(按钮28_Clicked, kYellowDuck, 1314)
+const Team& TeamOf(Side side) {
+  return side == Side::kLollipopTeam ? kLollipop : kYellowDuck;
+}
+
+// A credit button credits what its row in the table of credit buttons says.
+template <ControlId kButton>
+void Credit() {
+  constexpr const CreditButton& row = CreditButtonOf(kButton);
+  if constexpr (row.kind == CreditKind::kGift)
+    CreditGift(TeamOf(row.side), row.beans);
+  else
+    CreditFixed(TeamOf(row.side), row.beans);
+}
+
+}  // namespace
+
+#define CREDIT(button)      \
+  void button##_Clicked() { \
+    Credit<button>();       \
+  }
+
+CREDIT(按钮7)
+CREDIT(按钮8)
+CREDIT(按钮9)
+CREDIT(按钮10)
+CREDIT(按钮11)
+CREDIT(按钮12)
+CREDIT(按钮13)
+CREDIT(按钮17)
+CREDIT(按钮16)
+CREDIT(按钮15)
+CREDIT(按钮14)
+CREDIT(按钮6)
+CREDIT(按钮5)
+CREDIT(按钮4)
+CREDIT(按钮20)
+CREDIT(按钮21)
+CREDIT(按钮22)
+CREDIT(按钮23)
+CREDIT(按钮24)
+CREDIT(按钮25)
+CREDIT(按钮36)
+CREDIT(按钮32)
+CREDIT(按钮31)
+CREDIT(按钮30)
+CREDIT(按钮29)
+CREDIT(按钮28)
 
 ACTION(按钮26_Clicked, CreditCustom(kLollipop))
 ACTION(按钮33_Clicked, CreditCustom(kYellowDuck))

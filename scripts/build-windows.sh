@@ -21,6 +21,8 @@ fi
 mkdir -p "$build"
 # libjpeg for the target, from Debian's source package (cached by version).
 jpeg_prefix=$(SCOREBOARD_WIN_DEPS="$build/deps" "$root/scripts/build-libjpeg-mingw.sh" | tail -n1)
+# The HTTP server library, likewise (cmake/Civetweb.cmake takes it from CIVETWEB_ROOT).
+civetweb_prefix=$(SCOREBOARD_WIN_DEPS="$build/deps" "$root/scripts/build-civetweb-mingw.sh" | tail -n1)
 
 cmake -S "$root" -B "$build" \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
@@ -28,6 +30,7 @@ cmake -S "$root" -B "$build" \
   -DSCOREBOARD_FLTK=OFF -DSCOREBOARD_TESTS=ON -DSCOREBOARD_BENCH=OFF \
   -DSCOREBOARD_WERROR="${SCOREBOARD_WERROR:-OFF}" \
   -DCMAKE_PREFIX_PATH="$jpeg_prefix" \
+  -DCIVETWEB_ROOT="$civetweb_prefix" \
   -DJPEG_INCLUDE_DIR="$jpeg_prefix/include" \
   -DJPEG_LIBRARY="$jpeg_prefix/lib/libjpeg.a" \
   -DJPEG_LIBRARY_RELEASE="$jpeg_prefix/lib/libjpeg.a" >"$build/configure.log" 2>&1 ||
@@ -47,7 +50,7 @@ exe=$build/scoreboard.exe
 if command -v x86_64-w64-mingw32-objdump >/dev/null 2>&1; then
   for program in "$exe" "$build/scoreboard-replay.exe" "$build"/tests/*_tests.exe; do
     foreign=$(x86_64-w64-mingw32-objdump -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' |
-      grep -viE '^(kernel32|user32|gdi32|comctl32|comdlg32|uxtheme|msvcrt|advapi32|shell32|ole32)\.dll$' || true)
+      grep -viE '^(kernel32|user32|gdi32|comctl32|comdlg32|uxtheme|msvcrt|advapi32|shell32|ole32|ws2_32)\.dll$' || true)
     if [ -n "$foreign" ]; then
       echo "build-windows: $(basename "$program") needs DLLs that Windows does not ship: $foreign" >&2
       exit 1

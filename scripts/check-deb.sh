@@ -47,6 +47,7 @@ fi
 [ -x /usr/bin/scoreboard ] || fail "no /usr/bin/scoreboard after installing"
 [ -f /usr/share/applications/io.github.scoreboard.Scoreboard.desktop ] ||
   fail "no desktop entry after installing"
+[ -f /usr/share/doc/scoreboard/hotkeys-sample.txt ] || fail "no sample hotkey file after installing"
 apt-get install -y -qq --no-install-recommends xvfb xdotool >/dev/null ||
   fail "could not install the test's tools"
 

@@ -12,9 +12,10 @@ cd "$(dirname "$0")/.."
 # The package names below are proven on the releases that known-release.sh names.
 source scripts/known-release.sh
 
-# What building the Linux window and showing its Chinese captions needs.
+# What building the Linux window and showing its Chinese captions needs, and CivetWeb,
+# the HTTP server library of the local server (--serve).
 window=(cmake g++ make pkg-config libfltk1.3-dev libjpeg62-turbo-dev libfontconfig-dev
-        libx11-dev fonts-wqy-microhei)
+        libx11-dev fonts-wqy-microhei libcivetweb-dev)
 # What the tests add: GoogleTest and Google Benchmark, clang for the fuzzers and the
 # clang++ build (libclang-rt-dev is the sanitizer and libFuzzer runtime of the release's
 # default clang), valgrind, an X server with the tools that drive the real window, and

@@ -2,7 +2,7 @@
 # Installs what the Windows build and its Wine test need: the mingw-w64 cross compiler
 # (posix threads), Wine, a virtual X server, xdotool to drive the window, ImageMagick's
 # import for the screenshot, a Chinese font for Wine to draw the captions with, and
-# dpkg-dev so that `apt-get source` can unpack libjpeg-turbo, zip and unzip for the
+# dpkg-dev so that `apt-get source` can unpack libjpeg-turbo and civetweb, zip and unzip for the
 # download and its check, and GoogleTest's sources (googletest), which the Windows build
 # cross-compiles for its unit test programs.
 # Safe to run again: it only adds what is missing.

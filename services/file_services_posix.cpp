@@ -379,13 +379,22 @@ bool DraftFile::WriteAndFlush(std::string_view content) {
 }
 
 bool ReplaceFileWhole(const NativePath& folder, std::string_view name, std::string_view content,
-                      std::string& error) {
+                      std::string& error, Readers readers) {
   const std::string target = folder + "/" + std::string(name);
   // One temporary name per process and file: two copies of the program never share one,
   // and a killed run's leftover is simply overwritten by the next.
   const std::string draft =
       folder + "/~" + std::string(name) + "." + std::to_string(getpid()) + ".tmp";
-  const int fd = open(draft.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
+  int flags = O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC;
+  mode_t mode = 0644;
+  if (readers == Readers::kOwnerOnly) {
+    // A leftover under the draft's name keeps its own mode when opened: a secret goes
+    // only into a file made here and now, private from its first byte.
+    unlink(draft.c_str());
+    flags |= O_EXCL;
+    mode = 0600;
+  }
+  const int fd = open(draft.c_str(), flags, mode);
   if (fd < 0) {
     error = std::strerror(errno);
     return false;

@@ -202,7 +202,7 @@ std::string Reason(DWORD code) {
 }  // namespace
 
 bool ReplaceFileWhole(const NativePath& folder, std::string_view name, std::string_view content,
-                      std::string& error) {
+                      std::string& error, Readers /*readers*/) {
   const NativePath target = folder + L"\\" + NativePathFromUtf8(name);
   const NativePath draft = folder + L"\\~" + NativePathFromUtf8(name) + L"." +
                            std::to_wstring(GetCurrentProcessId()) + L".tmp";

@@ -21,13 +21,15 @@ int32_t ReportedKeyCode(int32_t virtual_key) {
   return virtual_key;
 }
 
-Application::Application(FrontEnd& front_end) {
+Application::Application(FrontEnd& front_end)
+    : queue_([&front_end] { front_end.WakeFromAnyThread(); }) {
   runtime_.front_end = &front_end;
   InstallRuntime(&runtime_);
   InstallFatalErrorReporter(&ShowFatalErrorAndShutDown);
 }
 
 Application::~Application() {
+  queue_.Close();
   RunShutdown();
   InstallFatalErrorReporter(nullptr);
   InstallRuntime(nullptr);

@@ -2,12 +2,15 @@
 // The program from start to end, and the one door through which a front end reports
 // what the user did. The same start-up serves the window and the headless driver.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "services/platform_paths.h"
 #include "shell/front_end.h"
 #include "shell/runtime.h"
+#include "shell/work_queue.h"
 
 // Modifier state of a key-down event.
 namespace modifier {
@@ -77,6 +80,17 @@ class Application {
   // Who follows the board from outside (nullptr: nobody, as without any switch). It hears
   // once after each event from outside that changed a control it watches.
   void Watch(ChangeWatcher* watcher);
+  // Work for the user-interface thread from any other (FrontEnd::WakeFromAnyThread tells
+  // the front end to call RunQueued).
+  WorkQueue& queue() { return queue_; }
+  // The front end on its own thread, when woken (and the headless driver when it likes).
+  void RunQueued() { queue_.RunQueued(); }
+  // Told on the user-interface thread when a message box opens (true) and when it closed
+  // (false); nullptr: nobody.
+  void WatchMessageBoxes(std::function<void(bool opening)> watch) {
+    runtime_.message_box_watch = std::move(watch);
+  }
+
   // Makes what follows, until the answer goes out of scope, one event from outside the
   // board: the replay driver's direct property writes.
   [[nodiscard]] TopLevelEvent OutsideEvent() { return TopLevelEvent(runtime_); }
@@ -86,4 +100,5 @@ class Application {
   Control* Interactive(ControlId id);
 
   Runtime runtime_;
+  WorkQueue queue_;
 };

@@ -41,6 +41,11 @@ class FrontEnd {
   // The fatal run-time error box; the core ends the process afterwards.
   virtual void ShowFatalError(const Text& text) = 0;
 
+  // Any thread: makes the user-interface thread call Application::RunQueued soon. A
+  // front end without a loop of its own (headless) does nothing: its driver runs the
+  // queue when it likes.
+  virtual void WakeFromAnyThread() {}
+
   // Runs until the window is closed (the front end then calls Application::WindowClosed).
   virtual void RunMessageLoop() = 0;
 };

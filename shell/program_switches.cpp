@@ -7,7 +7,7 @@
 
 namespace {
 
-enum class Takes : uint8_t { kNothing, kFolder };
+enum class Takes : uint8_t { kNothing, kFolder, kFile, kAddress };
 
 struct SwitchRow {
   std::string_view name;  // as written after "--"
@@ -17,7 +17,21 @@ struct SwitchRow {
 // Every switch the program knows. A new one is a row here and a reader of `given`.
 constexpr SwitchRow kSwitches[] = {
     {"overlay-dir", Takes::kFolder},
+    {"serve", Takes::kAddress},
+    {"hotkeys", Takes::kFile},
 };
+
+// What a switch's value is called in problems.
+std::string_view ValueName(Takes takes) {
+  switch (takes) {
+    case Takes::kAddress:
+      return "a port or ADDRESS:PORT";
+    case Takes::kFile:
+      return "a file";
+    default:
+      return "a folder";
+  }
+}
 
 const SwitchRow* FindSwitch(std::string_view name) {
   for (const SwitchRow& row : kSwitches) {
@@ -62,7 +76,14 @@ void Take(std::string_view name, std::optional<NativePath> value, const Place& p
     return;
   }
   if (row->takes != Takes::kNothing && (!value || value->empty())) {
-    into.problems.push_back(place.where + ": --" + std::string(name) + " needs a folder");
+    into.problems.push_back(place.where + ": --" + std::string(name) + " needs " +
+                            std::string(ValueName(row->takes)));
+    return;
+  }
+  if (row->takes == Takes::kAddress && !ReadServeAddress(Utf8FromNativePath(*value))) {
+    into.problems.push_back(
+        place.where + ": --" + std::string(name) + " " + Utf8FromNativePath(*value) + " is not " +
+        std::string(ValueName(row->takes)) + " (a port from 0 to 65535, an IPv4 address)");
     return;
   }
   if (row->takes == Takes::kNothing && value) {
@@ -77,7 +98,7 @@ void Take(std::string_view name, std::optional<NativePath> value, const Place& p
   if (into.given.count(name) != 0)
     return;  // the command line gave it already
   NativePath taken = value ? *value : NativePath();
-  if (row->takes == Takes::kFolder)
+  if (row->takes == Takes::kFolder || row->takes == Takes::kFile)
     taken = AbsoluteFolder(taken, base);
   into.given.emplace(std::string(name), std::move(taken));
 }
@@ -92,6 +113,56 @@ const NativePath* ProgramSwitches::Value(std::string_view name) const {
 std::optional<NativePath> ProgramSwitches::overlay_dir() const {
   const NativePath* value = Value("overlay-dir");
   return value ? std::optional<NativePath>(*value) : std::nullopt;
+}
+
+std::optional<ServeAddress> ProgramSwitches::serve() const {
+  const NativePath* value = Value("serve");
+  return value ? ReadServeAddress(Utf8FromNativePath(*value)) : std::nullopt;
+}
+
+namespace {
+
+// A decimal number of 1 to `max_digits` digits no greater than `max`, nothing else.
+std::optional<uint32_t> SmallNumber(std::string_view digits, std::size_t max_digits, uint32_t max) {
+  if (digits.empty() || digits.size() > max_digits)
+    return std::nullopt;
+  uint32_t number = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9')
+      return std::nullopt;
+    number = number * 10 + static_cast<uint32_t>(c - '0');
+  }
+  return number <= max ? std::optional<uint32_t>(number) : std::nullopt;
+}
+
+bool IsDottedQuad(std::string_view address) {
+  for (int part = 0; part < 4; ++part) {
+    const std::size_t dot = address.find('.');
+    if ((part < 3) == (dot == std::string_view::npos))
+      return false;
+    if (!SmallNumber(address.substr(0, dot), 3, 255))
+      return false;
+    address.remove_prefix(dot == std::string_view::npos ? address.size() : dot + 1);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<ServeAddress> ReadServeAddress(std::string_view text) {
+  const std::size_t colon = text.rfind(':');
+  ServeAddress address;
+  if (colon != std::string_view::npos) {
+    address.host = std::string(text.substr(0, colon));
+    if (!IsDottedQuad(address.host))
+      return std::nullopt;
+    text.remove_prefix(colon + 1);
+  }
+  const auto port = SmallNumber(text, 5, 65535);
+  if (!port)
+    return std::nullopt;
+  address.port = static_cast<uint16_t>(*port);
+  return address;
 }
 
 bool SwitchTakesValue(std::string_view name) {

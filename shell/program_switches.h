@@ -4,6 +4,7 @@
 // line, so that a host who never types a command line can set them too. The command
 // line wins over the file. Nothing given, nothing changes: the program then starts
 // exactly as it always did.
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -14,6 +15,15 @@
 
 inline constexpr std::string_view kOptionsFileName = "scoreboard-options.txt";
 
+// Where the local server listens: "PORT" (on 127.0.0.1) or "ADDRESS:PORT" with an IPv4
+// address; port 0 lets the system pick a free one.
+struct ServeAddress {
+  std::string host = "127.0.0.1";
+  uint16_t port = 0;
+};
+// nullopt when `text` is neither form.
+std::optional<ServeAddress> ReadServeAddress(std::string_view text);
+
 struct ProgramSwitches {
   // Each given switch by name (without "--"); a switch without a value maps to "".
   std::map<std::string, NativePath, std::less<>> given;
@@ -22,6 +32,7 @@ struct ProgramSwitches {
 
   const NativePath* Value(std::string_view name) const;
   std::optional<NativePath> overlay_dir() const;
+  std::optional<ServeAddress> serve() const;
 };
 
 // Whether `name` (without "--") is a switch that takes a value; false for an unknown one.

@@ -62,7 +62,11 @@ int32_t Runtime::MessageBox(const Text& text, const Text& caption, uint32_t flag
   Settle();
   const int32_t depth = event_depth;
   event_depth = 0;
+  if (message_box_watch)
+    message_box_watch(true);
   const int32_t answer = front_end->MessageBox(text, caption, flags);
+  if (message_box_watch)
+    message_box_watch(false);
   event_depth = depth;
   return answer;
 }

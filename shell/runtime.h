@@ -2,6 +2,7 @@
 // Process-wide state of the running program: the window's controls, the front end
 // that shows them, and the dispatcher's state. One user-interface thread uses it. It is
 // also the host the control services reach the window, the dispatcher and the timers by.
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -25,6 +26,8 @@ struct Runtime final : ControlHost {
   std::vector<bool> watched;  // by the control's place in the model, asked once
   int32_t event_depth = 0;
   bool watched_change_pending = false;
+  // Told when a message box opens (true) and when it closed (false).
+  std::function<void(bool opening)> message_box_watch;
 
   ControlModel* LoadedModel() override { return model.get(); }
   void Changed(const Control& control, Aspect aspect) override;

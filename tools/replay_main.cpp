@@ -152,6 +152,9 @@ int main(int argc, char** argv) {
   ScriptReader script(fd);
   std::string line;
   for (int number = 1; script.Next(line); ++number) {
+    // Clicks that came through the local server while the driver waited for this line
+    // run before it.
+    runner.application().RunQueued();
     if (!runner.RunLine(line, number))
       return 2;
   }

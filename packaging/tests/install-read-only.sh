@@ -11,4 +11,8 @@ if [ -e "$prefix" ]; then
 fi
 mkdir -p "$(dirname "$prefix")"
 cmake --install "$build" --prefix "$prefix" >/dev/null
+[ -f "$prefix/share/doc/scoreboard/hotkeys-sample.txt" ] || {
+  echo "install-read-only: no share/doc/scoreboard/hotkeys-sample.txt in $prefix" >&2
+  exit 1
+}
 chmod -R a-w,a+rX "$prefix"

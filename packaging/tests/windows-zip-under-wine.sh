@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Checks the Windows download as a host meets it: the checksum file matches the zip, the
-# zip holds the exe and the read-me, and the unpacked exe runs under Wine (fresh prefix,
-# private Xvfb) and saves its record beside itself when "保存游戏数据" is clicked.
+# zip holds the exe, the read-me, the sample hotkey file and the libraries' licences, and
+# the unpacked exe runs under Wine (fresh prefix, private Xvfb) with that sample, saves its
+# record beside itself when "保存游戏数据" is clicked, and saves the next one on the
+# sample's Ctrl+Alt+S while another Wine window has the focus.
 #   packaging/tests/windows-zip-under-wine.sh [ZIP]
 # (default: the zip of the version build-win was configured with)
 set -euo pipefail
@@ -25,8 +27,16 @@ fail() {
 
 (cd "$(dirname "$zip_path")" && sha256sum --quiet -c "$(basename "$zip_path").sha256") ||
   fail "the checksum file does not match the zip"
-entries=$(unzip -Z1 "$zip_path" | sort | tr '\n' ' ')
-[ "$entries" = "README.txt scoreboard.exe " ] || fail "unexpected zip contents: $entries"
+entries=$(unzip -Z1 "$zip_path" | LC_ALL=C sort | tr '\n' ' ')
+[ "$entries" = "LICENSE-civetweb.txt LICENSE-libjpeg-turbo.txt README.txt hotkeys-sample.txt scoreboard.exe " ] ||
+  fail "unexpected zip contents: $entries"
+# Each library inside the exe comes with its own licence terms.
+for licence in "LICENSE-civetweb.txt|Civetweb License" \
+  "LICENSE-libjpeg-turbo.txt|Independent JPEG Group" \
+  "LICENSE-libjpeg-turbo.txt|The Modified (3-clause) BSD License"; do
+  unzip -p "$zip_path" "${licence%%|*}" | grep -qF "${licence#*|}" ||
+    fail "${licence%%|*} in the zip does not hold \"${licence#*|}\""
+done
 
 wine_work windows-zip
 
@@ -38,7 +48,7 @@ unzip -q "$zip_path" -d "$unpacked"
 wine_display "$work" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 wine_prefix "$work" || fail "wineboot failed"
 
-(cd "$unpacked" && exec "$wine" scoreboard.exe >"$work/exe.log" 2>&1) &
+(cd "$unpacked" && exec "$wine" scoreboard.exe --hotkeys hotkeys-sample.txt >"$work/exe.log" 2>&1) &
 exe_pid=$!
 window=""
 for _ in $(seq 600); do
@@ -68,4 +78,26 @@ for _ in $(seq 100); do
 done
 [ -f "$record" ] || fail "no record beside the unpacked exe"
 grep -q "$(printf '\261\243\264\346')" "$record" || fail "the record lacks its section"
-echo "windows-zip: $(basename "$zip_path") verified, unpacked, started under Wine, saved beside the exe"
+grep -a 'scoreboard:' "$work/exe.log" && fail "the sample hotkey file has problems"
+
+# The sample's save key, pressed while another Wine program has the focus.
+"$wine" notepad >"$work/notepad.log" 2>&1 &
+notepad_pid=$!
+other=""
+for _ in $(seq 300); do
+  other=$(xdotool search --onlyvisible --name 'Notepad|Untitled' 2>/dev/null | head -n1 || true)
+  [ -n "$other" ] && break
+  sleep 0.2
+done
+[ -n "$other" ] || fail "notepad showed no window"
+xdotool windowfocus --sync "$other"
+[ "$(xdotool getwindowfocus)" = "$other" ] || fail "notepad did not take the focus"
+xdotool key ctrl+alt+s
+hotkey_record=$unpacked/游戏数据保存1.txt
+for _ in $(seq 100); do
+  [ -f "$hotkey_record" ] && break
+  sleep 0.1
+done
+kill "$notepad_pid" 2>/dev/null || true
+[ -f "$hotkey_record" ] || fail "Ctrl+Alt+S from the sample hotkey file saved no record"
+echo "windows-zip: $(basename "$zip_path") verified, unpacked, started under Wine, saved beside the exe by a click and by the sample's hotkey"

@@ -30,6 +30,10 @@ class EditBoxView : public Fl_Input, public ControlView {
   Fl_Widget& widget() override { return *this; }
 
   void draw() override {
+    // Centred text moves as a whole when it changes, and its caret is not where Fl_Input
+    // would erase it: FLTK's partial repaint would leave old glyphs and caret lines.
+    if (centred_)
+      clear_damage(FL_DAMAGE_ALL);  // sets exactly these bits
     const Fl_Boxtype b = box();
     // A greyed box keeps its frame and face, as on Windows; only its text fades.
     if ((damage() & FL_DAMAGE_ALL) != 0)

@@ -54,6 +54,8 @@ FltkFrontEnd::FltkFrontEnd() {
   Fl::background(0xF0, 0xF0, 0xF0);
   Fl::visible_focus(1);
   UseChineseFaceForEveryText();
+  // Lets other threads wake the loop (Fl::awake); FLTK asks for it once, on this thread.
+  Fl::lock();
 }
 
 FltkFrontEnd::~FltkFrontEnd() {
@@ -127,6 +129,18 @@ void FltkFrontEnd::StopTimer(ControlId timer) {
     return;
   Fl::remove_timeout(Tick, &it->second);
   it->second.running = false;
+}
+
+void FltkFrontEnd::WakeFromAnyThread() {
+  // Handled by whichever loop runs next on the user-interface thread: the window's, or a
+  // message box's while one is open.
+  Fl::awake(RunQueuedWork, this);
+}
+
+void FltkFrontEnd::RunQueuedWork(void* front_end) {
+  auto* self = static_cast<FltkFrontEnd*>(front_end);
+  if (self->application_ != nullptr)
+    self->application_->RunQueued();
 }
 
 void FltkFrontEnd::RunMessageLoop() {

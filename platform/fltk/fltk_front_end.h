@@ -31,6 +31,7 @@ class FltkFrontEnd : public FrontEnd {
   int32_t MessageBox(const Text& text, const Text& caption, uint32_t flags) override;
   bool LaunchProgram(const Text& command_line, int32_t show_window, bool wait) override;
   void ShowFatalError(const Text& text) override;
+  void WakeFromAnyThread() override;
   void RunMessageLoop() override;
 
   // A picture of the catalogue at its own size, greyed for a disabled control, shared
@@ -56,6 +57,7 @@ class FltkFrontEnd : public FrontEnd {
     bool running = false;
   };
   static void Tick(void* slot);
+  static void RunQueuedWork(void* front_end);
   ControlView* ViewOf(ControlId id) const;
   void FillBackground();
 

@@ -5,9 +5,11 @@
 
 #include "overlay/outside_services.h"
 #include "platform/fltk/fltk_front_end.h"
+#include "platform/fltk/global_hotkeys.h"
 #include "services/file_services.h"
 #include "services/record_folder.h"
 #include "shell/application.h"
+#include "shell/hotkey_file.h"
 #include "shell/program_switches.h"
 #include "shell/start_up_notice.h"
 
@@ -23,6 +25,13 @@ int main(int argc, char** argv) {
   front_end.Attach(app);
   app.Start(records);
   OutsideServices outside(switches, app, switches.problems);
+  // A hotkey clicks as the mouse does, and does nothing where the mouse could not.
+  HotkeyFile hotkey_file = HotkeysOfSwitches(switches);
+  switches.problems.insert(switches.problems.end(), hotkey_file.problems.begin(),
+                           hotkey_file.problems.end());
+  GlobalHotkeys hotkeys(
+      std::move(hotkey_file.bindings), [&app](ControlId control) { app.Click(control); },
+      switches.problems);
   TellHostAfterStartUp(switches.problems);
   return app.Run();
 }

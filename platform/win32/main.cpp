@@ -3,9 +3,11 @@
 #include <vector>
 
 #include "overlay/outside_services.h"
+#include "platform/win32/global_hotkeys.h"
 #include "platform/win32/win32_front_end.h"
 #include "services/file_services.h"
 #include "shell/application.h"
+#include "shell/hotkey_file.h"
 #include "shell/program_switches.h"
 #include "shell/start_up_notice.h"
 
@@ -45,6 +47,13 @@ extern "C" int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/,
   front_end.Attach(application);
   application.Start(folder);
   OutsideServices outside(switches, application, switches.problems);
+  // A hotkey clicks as the mouse does, and does nothing where the mouse could not.
+  HotkeyFile hotkey_file = HotkeysOfSwitches(switches);
+  switches.problems.insert(switches.problems.end(), hotkey_file.problems.begin(),
+                           hotkey_file.problems.end());
+  GlobalHotkeys hotkeys(
+      front_end, std::move(hotkey_file.bindings),
+      [&application](ControlId control) { application.Click(control); }, switches.problems);
   TellHostAfterStartUp(switches.problems);
   return application.Run();
 }

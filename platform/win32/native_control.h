@@ -65,6 +65,8 @@ class NativeControl {
 // Private messages. A transparent label asks the top-level window to paint the part of
 // the background picture under it: wParam = HDC, lParam = RECT* in the window's client.
 inline constexpr UINT kPaintBackgroundMessage = WM_APP + 1;
+// Posted to the main window by another thread: run the work queued for this thread.
+inline constexpr UINT kRunQueuedMessage = WM_APP + 3;
 
 // Registers `name`, a class of this program's own made from the platform's class `base`
 // with `proc` as its window procedure (superclassing: one class, not one subclass for

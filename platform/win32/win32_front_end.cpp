@@ -74,6 +74,7 @@ void Win32FrontEnd::CreateWindow(const ControlModel& model) {
   SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   ShowWindow(window_, SW_SHOW);
   UpdateWindow(window_);
+  wake_target_.store(window_);
 }
 
 void Win32FrontEnd::CreateControls() {
@@ -219,6 +220,12 @@ void Win32FrontEnd::ShowFatalError(const Text& text) {
   MessageBoxW(nullptr, Wide(text).c_str(), Wide(FatalErrorCaption()).c_str(), MB_ICONERROR);
   RunShutdown();
   ExitProcess(static_cast<UINT>(-1));
+}
+
+void Win32FrontEnd::WakeFromAnyThread() {
+  // A window gone meanwhile makes this post fail harmlessly: nothing runs any more.
+  if (HWND target = wake_target_.load())
+    PostMessageW(target, kRunQueuedMessage, 0, 0);
 }
 
 void Win32FrontEnd::RunMessageLoop() {
@@ -395,10 +402,20 @@ LRESULT Win32FrontEnd::Handle(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
         return 0;
       }
       break;
+    case WM_HOTKEY:
+      if (hotkey_heard_ && IsWindowEnabled(hwnd))
+        hotkey_heard_(static_cast<int>(wparam));
+      return 0;
     case WM_CLOSE:
       DestroyWindow(hwnd);
       return 0;
+    case kRunQueuedMessage:
+      // Also delivered by a message box's own loop while one is open.
+      if (application_ != nullptr)
+        application_->RunQueued();
+      return 0;
     case WM_DESTROY:
+      wake_target_.store(nullptr);
       if (application_ != nullptr)
         application_->WindowClosed();
       window_ = nullptr;

@@ -6,6 +6,8 @@
 #undef CreateWindow
 #undef MessageBox
 
+#include <atomic>
+#include <functional>
 #include <map>
 #include <memory>
 #include <unordered_map>
@@ -48,10 +50,14 @@ class Win32FrontEnd : public FrontEnd {
   int32_t MessageBox(const Text& text, const Text& caption, uint32_t flags) override;
   bool LaunchProgram(const Text& command_line, int32_t show_window, bool wait) override;
   void ShowFatalError(const Text& text) override;
+  void WakeFromAnyThread() override;
   void RunMessageLoop() override;
   // Takes every message already waiting through the same path as the message loop
   // (keyboard pre-translation included), then returns; for the Windows-side checks.
   void DeliverWaitingMessages();
+  // Who hears the window's WM_HOTKEY (its id), while the window takes the user's clicks:
+  // not while a message box holds the program.
+  void OnHotkey(std::function<void(int)> heard) { hotkey_heard_ = std::move(heard); }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -78,6 +84,8 @@ class Win32FrontEnd : public FrontEnd {
   Application* application_ = nullptr;
   const ControlModel* model_ = nullptr;
   HWND window_ = nullptr;
+  // The main window as other threads see it (null before it exists and after it is gone).
+  std::atomic<HWND> wake_target_{nullptr};
   std::vector<std::unique_ptr<NativeControl>> controls_;  // catalogue order
   std::unordered_map<HWND, NativeControl*> by_window_;
   std::unordered_map<ControlId, NativeControl*> by_id_;
@@ -89,4 +97,5 @@ class Win32FrontEnd : public FrontEnd {
   HWND last_focus_ = nullptr;
   HWND focus_to_restore_ = nullptr;
   bool moving_focus_ = false;  // SetFocus of our own: a radio box's click is not the user's
+  std::function<void(int)> hotkey_heard_;
 };

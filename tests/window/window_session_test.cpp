@@ -23,10 +23,12 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "clipboard_in_pieces.h"
 #include "resources/pictures.h"
+#include "server/http_client.h"
 
 extern char** environ;
 
@@ -232,6 +234,18 @@ class WindowSession : public ::testing::TestWithParam<const char*> {
     return false;
   }
 
+  // Waits, about 10 s at most, until the start-up progress has run its course: the bar
+  // full and the board signed, as the replay's wait leaves it.
+  bool WaitUntilStartUpEnds() {
+    for (int i = 0; i < 100; ++i) {
+      const Board board = ReadBoard();
+      if (board["进度条1.position"] == "100" && !board["透明标签4.text"].empty() &&
+          board["透明标签4.text"].rfind("<missing", 0) != 0)
+        return true;
+    }
+    return false;
+  }
+
   // The next (or previous) tab stop after `from` that takes input, in catalogue order.
   static std::string NextStop(const Board& board, const std::string& from, bool backwards) {
     const auto n = static_cast<long>(board.order.size());
@@ -287,6 +301,22 @@ class WindowSession : public ::testing::TestWithParam<const char*> {
     }
     return {};
   }
+  // The server's port and token from remote-control.txt beside the copied program (its
+  // records folder), waiting up to 10 s for it; port 0 when it never came.
+  std::pair<uint16_t, std::string> Served() {
+    const fs::path file = run_dir_ / "window" / "remote-control.txt";
+    std::string control;
+    for (int i = 0; i < 200 && control.find("token=") == std::string::npos; ++i) {
+      std::this_thread::sleep_for(50ms);
+      control = ReadAll(file);
+    }
+    const size_t token_at = control.find("\ntoken=");
+    if (control.rfind("url=http://127.0.0.1:", 0) != 0 || token_at == std::string::npos)
+      return {0, ""};
+    return {static_cast<uint16_t>(std::atoi(control.c_str() + 21)),
+            control.substr(token_at + 7, 32)};
+  }
+
   bool Running() { return WaitFor(app_, 50ms) < 0; }
 
   std::string display_;
@@ -317,7 +347,7 @@ TEST_P(WindowSession, OpensCentredPlaysASessionAndSavesTheRecord) {
       std::string::npos);
 
   // Let the start-up progress run its course, as the replay's wait does.
-  std::this_thread::sleep_for(3500ms);
+  ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
 
   // The host types 2 into the lollipop quantity box and credits the 188-bean gift.
   Click(368, 8, 96, 24);  // 编辑框3
@@ -414,7 +444,7 @@ TEST_P(WindowSession, OpensCentredPlaysASessionAndSavesTheRecord) {
 
 TEST_P(WindowSession, KeypadReachesKeyDownHandlersAndTabFollowsTheCatalogue) {
   ASSERT_FALSE(OpenWindow().empty()) << "the window did not appear";
-  std::this_thread::sleep_for(3500ms);  // the start-up progress enables the boxes
+  ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
   const Board before = ReadBoard();
   ASSERT_FALSE(before.order.empty()) << "no test dump written";
   ASSERT_EQ(before["编辑框5.takes_input"], "1");
@@ -475,7 +505,7 @@ TEST_P(WindowSession, OkOnTheFolderFullBoxKeepsTheBoardAndTheNextSaveIsRecorded)
   std::ofstream(last_slot) << "";
   const std::string window_id = OpenWindow();
   ASSERT_FALSE(window_id.empty()) << "the window did not appear";
-  std::this_thread::sleep_for(3500ms);
+  ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
 
   // OK pressed with the mouse, with Enter (the default button) and with the space bar.
   for (const std::string press : {"mouse", "key Return", "key space"}) {
@@ -506,7 +536,7 @@ TEST_P(WindowSession, OkOnTheFolderFullBoxKeepsTheBoardAndTheNextSaveIsRecorded)
 
 TEST_P(WindowSession, RenamingATeamLeavesTheScoreBoxesDrawn) {
   ASSERT_FALSE(OpenWindow().empty()) << "the window did not appear";
-  std::this_thread::sleep_for(3500ms);
+  ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
   Click(56, 263, 24, 20);  // 按钮21: the lollipops score 33
   std::this_thread::sleep_for(300ms);
   const std::vector<uint8_t> before = Grab();
@@ -529,7 +559,7 @@ TEST_P(WindowSession, RenamingATeamLeavesTheScoreBoxesDrawn) {
 
 TEST_P(WindowSession, ALongTeamLineWithoutSpacesWrapsOntoTheNextRow) {
   ASSERT_FALSE(OpenWindow().empty()) << "the window did not appear";
-  std::this_thread::sleep_for(3500ms);
+  ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
   const std::vector<uint8_t> before = Grab();
   Click(108, 20, 164, 20);  // the first row of 编辑框1
   X("key ctrl+End");
@@ -544,7 +574,7 @@ TEST_P(WindowSession, ALongTeamLineWithoutSpacesWrapsOntoTheNextRow) {
 TEST_P(WindowSession, EnterStaysArrowsChooseTheGameTimeAndClicksGiveTheFocus) {
   const std::string window_id = OpenWindow();
   ASSERT_FALSE(window_id.empty()) << "the window did not appear";
-  std::this_thread::sleep_for(3500ms);
+  ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
 
   // Enter in the quantity box goes nowhere.
   Click(368, 8, 96, 24);  // 编辑框3
@@ -641,6 +671,106 @@ TEST_P(WindowSession, OverlayFilesFollowTheClicksAsTheReplayShowsThem) {
   EXPECT_EQ(WaitFor(app_, 10s), 0);
 }
 
+TEST_P(WindowSession, ServedBoardEventsAndClicksMatchTheReplay) {
+  const fs::path overlay = run_dir_ / "overlay";
+  fs::create_directories(overlay);
+  const std::string window_id = OpenWindow({"--serve", "0", "--overlay-dir", overlay.string()});
+  ASSERT_FALSE(window_id.empty()) << "the window did not appear";
+  const auto [port, token] = Served();
+  ASSERT_GT(port, 0) << "no remote-control.txt";
+  EXPECT_EQ(fs::status(run_dir_ / "window" / "remote-control.txt").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+  const std::string host = "Host: 127.0.0.1:" + std::to_string(port) + "\r\n";
+
+  // The event stream, opened before anything changes.
+  const int events = ConnectTo(port);
+  ASSERT_GE(events, 0);
+  ASSERT_TRUE(SendAll(events, "GET /events HTTP/1.1\r\n" + host + "\r\n"));
+  std::string stream = ReadUntil(events, 10s, [](const std::string& got) {
+    return got.find("\n\n", got.find("data: ")) != std::string::npos;
+  });
+  ASSERT_NE(stream.find("data: {"), std::string::npos) << stream;
+
+  ASSERT_TRUE(WaitUntilTakesInput("按钮9")) << "the start-up step never enabled the gift";
+  Click(368, 8, 96, 24);  // 编辑框3
+  X("type --delay 50 2");
+  // 按钮9 through the API, then once more with the pointer.
+  const std::string clicked =
+      Exchange(port, "POST /click/%E6%8C%89%E9%92%AE9 HTTP/1.1\r\n" + host +
+                         "Authorization: Bearer " + token + "\r\nContent-Length: 0\r\n\r\n");
+  EXPECT_EQ(StatusOf(clicked), 204) << clicked;
+  Click(368, 8, 96, 24);  // the credit emptied 编辑框3
+  X("type --delay 50 2");
+  Click(384, 32, 40, 48);
+  std::string served;
+  for (int i = 0; i < 200 && served.find("\"score\":\"752\"") == std::string::npos; ++i) {
+    std::this_thread::sleep_for(50ms);
+    served = BodyOf(Exchange(port, "GET /board.json HTTP/1.1\r\n" + host + "\r\n"));
+  }
+  ASSERT_NE(served.find("\"score\":\"752\""), std::string::npos) << served;
+  stream += ReadUntil(events, 10s, [&](const std::string& more) {
+    return (stream + more).find("752") != std::string::npos && (stream + more).ends_with("\n\n");
+  });
+  close(events);
+  const size_t last = stream.rfind("data: ");
+  ASSERT_NE(last, std::string::npos) << stream;
+  EXPECT_EQ(stream.substr(last + 6), served.substr(0, served.size() - 1) + "\n\n");
+
+  // The replay driver playing the same actions shows the same board.
+  const fs::path replay_overlay = run_dir_ / "replay" / "overlay";
+  fs::create_directories(replay_overlay);
+  const fs::path script = run_dir_ / "served.script";
+  std::ofstream(script) << "wait 3500\ntype 编辑框3 2\nclick 按钮9\ntype 编辑框3 2\nclick 按钮9\n";
+  Capture(std::string(REPLAY_BINARY) + " --dir " + (run_dir_ / "replay").string() +
+          " --overlay-dir " + replay_overlay.string() + " " + script.string());
+  EXPECT_EQ(served, ReadAll(replay_overlay / "board.json"));
+  for (const auto& entry : fs::directory_iterator(replay_overlay)) {
+    SCOPED_TRACE(entry.path().filename().string());
+    EXPECT_EQ(ReadAll(overlay / entry.path().filename()), ReadAll(entry.path()));
+  }
+
+  // Closing the window ends the program, server and all.
+  X("windowclose " + window_id);
+  EXPECT_EQ(WaitFor(app_, 10s), 0);
+}
+
+TEST_P(WindowSession, AClickThatOpensAMessageBoxIsAnsweredWhileTheBoxWaitsForTheHost) {
+  std::ofstream(run_dir_ / "window" / "游戏数据保存50.txt") << "";
+  const std::string window_id = OpenWindow({"--serve", "0"});
+  ASSERT_FALSE(window_id.empty()) << "the window did not appear";
+  const auto [port, token] = Served();
+  ASSERT_GT(port, 0) << "no remote-control.txt";
+  const auto click = [&, port = port, token = token](const std::string& name) {
+    return Exchange(port, "POST /click/" + name +
+                              " HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(port) +
+                              "\r\nAuthorization: Bearer " + token + "\r\n\r\n");
+  };
+  ASSERT_TRUE(WaitUntilTakesInput("超级按钮1")) << "the start-up step never enabled saving";
+  // 超级按钮1 saves into the full folder: the box opens and the click is answered.
+  const std::string saved = click("%E8%B6%85%E7%BA%A7%E6%8C%89%E9%92%AE1");
+  EXPECT_EQ(StatusOf(saved), 204) << saved;
+  Area box;
+  for (int i = 0; i < 100 && box.w == 0; ++i) {
+    std::this_thread::sleep_for(100ms);
+    box = OtherWindow(window_id);
+  }
+  ASSERT_GT(box.w, 0) << "no message box";
+  // While it waits for the host, no other click is taken.
+  const std::string refused = click("%E6%8C%89%E9%92%AE9");
+  EXPECT_EQ(StatusOf(refused), 409) << refused;
+  X("mousemove " + std::to_string(box.x + box.w / 2) + " " + std::to_string(box.y + box.h - 23) +
+    " click 1");
+  for (int i = 0; i < 100 && box.w != 0; ++i) {
+    std::this_thread::sleep_for(100ms);
+    box = OtherWindow(window_id);
+  }
+  ASSERT_EQ(box.w, 0) << "the box is still open";
+  const std::string taken = click("%E6%8C%89%E9%92%AE9");
+  EXPECT_EQ(StatusOf(taken), 204) << taken;
+  X("windowclose " + window_id);
+  EXPECT_EQ(WaitFor(app_, 10s), 0);
+}
+
 // What the test dump shows for a text the host pastes: line breaks as the model keeps them.
 std::string Dumped(const std::string& pasted) {
   std::string dumped;
@@ -701,6 +831,47 @@ TEST_P(WindowSession, LargePastesArriveWholeOrAreRefusedWithAMessage) {
     }
     kill(server, SIGTERM);
     waitpid(server, nullptr, 0);
+  }
+}
+
+// A centred box moves its whole text on each key, and a box that loses the focus takes
+// its caret away: what the screen shows must be what a full repaint shows.
+TEST_P(WindowSession, CentredBoxesShowWhatAFullRepaintShows) {
+  const std::string window_id = OpenWindow();
+  ASSERT_FALSE(window_id.empty()) << "the window did not appear";
+  ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
+  struct Box {
+    const char* name;
+    int left, top, width, height;
+  };
+  const Box boxes[] = {{"编辑框3", 368, 8, 96, 24}, {"编辑框4", 368, 128, 96, 24}};
+  // 编辑框3 gets 456 typed key by key; 编辑框4 is emptied and left by Tab.
+  Click(368, 8, 96, 24);
+  X("key ctrl+a BackSpace");
+  X("type --delay 80 456");
+  Click(368, 128, 96, 24);
+  X("key ctrl+a BackSpace");
+  X("key Tab");
+  const Board board = ReadBoard();
+  ASSERT_EQ(board["编辑框3.text"], "456");
+  ASSERT_EQ(board["编辑框4.text"], "");
+  ASSERT_NE(board["focus"], "编辑框4");
+  const std::vector<uint8_t> shown = Grab();
+
+  // Unmapping and mapping the window repaints every control whole.
+  X("windowunmap --sync " + window_id);
+  X("windowmap --sync " + window_id);
+  std::vector<uint8_t> repainted = Grab();
+  for (int i = 0; i < 50; ++i) {  // until two grabs in a row agree
+    std::this_thread::sleep_for(100ms);
+    std::vector<uint8_t> again = Grab();
+    if (again == repainted)
+      break;
+    repainted = std::move(again);
+  }
+  for (const Box& box : boxes) {
+    EXPECT_EQ(Differing(shown, repainted, box.left, box.top, box.width, box.height), 0)
+        << box.name << " shows something a full repaint does not";
   }
 }
 
