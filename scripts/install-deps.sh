@@ -22,10 +22,11 @@ window=(cmake g++ make pkg-config libfltk1.3-dev libjpeg62-turbo-dev libfontconf
 # the validators of the desktop entry and the AppStream metainfo; dpkg-dev and file for
 # the .deb that `cpack -G DEB` makes (its library dependencies come from dpkg-shlibdeps);
 # locales for the Chinese locale the window tests also run under; mount for the fault
-# test that hides the converter modules in a private mount namespace.
+# test that hides the converter modules in a private mount namespace; chromium and curl
+# for the overlay page's test in a real browser (headless, against the window's server).
 tests=(libgtest-dev libbenchmark-dev clang libclang-rt-dev clang-format
        valgrind xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream
-       dpkg-dev file locales mount)
+       dpkg-dev file locales mount chromium curl)
 
 case "${1:-}" in
   window) want=("${window[@]}") ;;
