@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "services/platform_paths.h"
+#include "shell/action_listener.h"
 #include "shell/front_end.h"
 #include "shell/runtime.h"
 
@@ -77,6 +78,11 @@ class Application {
   // Who follows the board from outside (nullptr: nobody, as without any switch). It hears
   // once after each event from outside that changed a control it watches.
   void Watch(ChangeWatcher* watcher);
+  // Who keeps the host's actions (nullptr: nobody). It hears each action the board took,
+  // after it ran; focus changes and timer ticks are not actions (no rule hears focus, and
+  // the ticks follow from the time of each action).
+  void Listen(ActionListener* listener) { listener_ = listener; }
+
   // Makes what follows, until the answer goes out of scope, one event from outside the
   // board: the replay driver's direct property writes.
   [[nodiscard]] TopLevelEvent OutsideEvent() { return TopLevelEvent(runtime_); }
@@ -85,5 +91,12 @@ class Application {
   void LoadWindow();
   Control* Interactive(ControlId id);
 
+  void Tell(HostAction::Kind kind, ControlId control, int32_t value = 0, int32_t modifiers = 0,
+            const Text* text = nullptr, std::string_view typed = {}) {
+    if (listener_ != nullptr)
+      listener_->Heard(HostAction{kind, control, text, typed, value, modifiers});
+  }
+
   Runtime runtime_;
+  ActionListener* listener_ = nullptr;
 };

@@ -17,6 +17,7 @@ struct SwitchRow {
 // Every switch the program knows. A new one is a row here and a reader of `given`.
 constexpr SwitchRow kSwitches[] = {
     {"overlay-dir", Takes::kFolder},
+    {"resume", Takes::kNothing},
 };
 
 const SwitchRow* FindSwitch(std::string_view name) {
@@ -92,6 +93,10 @@ const NativePath* ProgramSwitches::Value(std::string_view name) const {
 std::optional<NativePath> ProgramSwitches::overlay_dir() const {
   const NativePath* value = Value("overlay-dir");
   return value ? std::optional<NativePath>(*value) : std::nullopt;
+}
+
+bool ProgramSwitches::resume() const {
+  return Value("resume") != nullptr;
 }
 
 bool SwitchTakesValue(std::string_view name) {

@@ -2,6 +2,7 @@
 #include <optional>
 #include <vector>
 
+#include "journal/journal.h"
 #include "overlay/outside_services.h"
 #include "platform/win32/win32_front_end.h"
 #include "services/file_services.h"
@@ -41,9 +42,11 @@ extern "C" int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/,
   const std::optional<NativePath> folder = ExecutableDirectory();
   ProgramSwitches switches = ReadProgramSwitches(CommandLineArguments(), folder);
   Win32FrontEnd front_end;
-  Application application(front_end);
+  JournalFrontEnd journal_front_end(front_end);
+  Application application(journal_front_end);
   front_end.Attach(application);
-  application.Start(folder);
+  Journal journal(folder, journal_front_end);
+  journal.StartBoard(application, switches.resume(), switches.problems);
   OutsideServices outside(switches, application, switches.problems);
   TellHostAfterStartUp(switches.problems);
   return application.Run();
