@@ -314,6 +314,8 @@ JournalContents ReadJournal(std::string_view bytes) {
     pending = JournalAction{};
     contents.whole_bytes = at;
   }
+  if (!contents.header && problem.empty())
+    problem = "an empty file: no journal header";
   if (!problem.empty() || contents.whole_bytes < bytes.size()) {
     if (problem.empty())
       problem = "lines after the last whole action";
