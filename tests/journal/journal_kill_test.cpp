@@ -289,6 +289,31 @@ TEST_F(JournalKillTest, UntouchedRunsKeepTheGameAndNewRunsSetTheOldAside) {
   EXPECT_FALSE(fs::exists(dir / JournalFileName(3)));
 }
 
+// A journal cut short or holding garbage: the board comes back up to the last whole action,
+// says what it skipped, sets the damaged journal aside whole and goes on in a clean one.
+TEST_F(JournalKillTest, ADamagedJournalGivesTheWholeActionsAndIsSetAside) {
+  const fs::path dir = root_ / "damaged";
+  fs::create_directories(dir);
+  ASSERT_EQ(Finish(Launch(Args(dir), "type 编辑框3 2\nwait 1500\nclick 按钮9\n")).status, 0);
+  const std::string damaged = ReadBytes(dir / kJournalFileName) + "click 按钮9\nwait 5\ncli";
+  std::ofstream(dir / kJournalFileName, std::ios::binary | std::ios::trunc) << damaged;
+  const std::string err_file = (root_ / "damaged-err.txt").string();
+  std::string command = "exec";
+  for (const std::string& arg : Args(dir, true)) command += " '" + arg + "'";
+  const Outcome run =
+      Finish(Launch({"sh", "-c", command + " 2>'" + err_file + "'"}, "print 编辑框9\n"));
+  EXPECT_EQ(run.status, 0);
+  // Both whole clicks count; the one cut short does not.
+  const Outcome clean =
+      Finish(Launch(Args(root_ / "damaged-clean"),
+                    "type 编辑框3 2\nwait 1500\nclick 按钮9\nclick 按钮9\nprint 编辑框9\n"));
+  EXPECT_EQ(Shown(run.out), Shown(clean.out));
+  EXPECT_NE(ReadBytes(err_file).find("after 3 actions; 10 bytes skipped"), std::string::npos)
+      << ReadBytes(err_file);
+  EXPECT_EQ(ReadBytes(dir / JournalFileName(1)), damaged);
+  EXPECT_EQ(ReadBytes(dir / kJournalFileName), damaged.substr(0, damaged.size() - 10));
+}
+
 // Nothing to resume, or nothing that can be: the specified board starts and says so.
 TEST_F(JournalKillTest, NothingToResumeStartsTheBoardAndSaysSo) {
   struct Case {
