@@ -28,8 +28,12 @@ cp "$build/scoreboard.exe" "$stage/"
   sed -e "s/@VERSION@/$version/g" -e 's/$/\r/' "$root/packaging/windows/README.txt"
 } >"$stage/README.txt"
 
+# The host's way back after a crash, without a command line: cmd.exe wants CR LF lines.
+resume_cmd=恢复上一场.cmd
+sed -e 's/$/\r/' "$root/packaging/windows/$resume_cmd" >"$stage/$resume_cmd"
+
 zip_path=$build/$name.zip
 rm -f "$zip_path" "$zip_path.sha256"
-(cd "$stage" && zip -q -X "$zip_path" scoreboard.exe README.txt)
+(cd "$stage" && zip -q -X "$zip_path" scoreboard.exe README.txt "$resume_cmd")
 (cd "$build" && sha256sum "$name.zip" >"$name.zip.sha256")
 echo "$zip_path"

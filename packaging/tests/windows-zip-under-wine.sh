@@ -25,8 +25,8 @@ fail() {
 
 (cd "$(dirname "$zip_path")" && sha256sum --quiet -c "$(basename "$zip_path").sha256") ||
   fail "the checksum file does not match the zip"
-entries=$(unzip -Z1 "$zip_path" | sort | tr '\n' ' ')
-[ "$entries" = "README.txt scoreboard.exe " ] || fail "unexpected zip contents: $entries"
+entries=$(unzip -Z1 "$zip_path" | LC_ALL=C sort | tr '\n' ' ')
+[ "$entries" = "README.txt scoreboard.exe 恢复上一场.cmd " ] || fail "unexpected zip contents: $entries"
 
 wine_work windows-zip
 
