@@ -280,6 +280,11 @@ TEST_F(JournalKillTest, UntouchedRunsKeepTheGameAndNewRunsSetTheOldAside) {
   EXPECT_EQ(ReadBytes(dir / kJournalFileName), first);
   const Outcome back = Finish(Launch(Args(dir, true), "print 编辑框9\n"));
   EXPECT_EQ(back.out, "编辑框9.content=376\n");
+  // The same from a line in the options file, for a host who never types a command line.
+  std::ofstream(dir / "scoreboard-options.txt") << "# after a crash\nresume\n";
+  const Outcome by_file = Finish(Launch(Args(dir), "print 编辑框9\n"));
+  EXPECT_EQ(by_file.out, "编辑框9.content=376\n");
+  fs::remove(dir / "scoreboard-options.txt");
 
   for (int run = 0; run < 3; ++run)
     ASSERT_EQ(Finish(Launch(Args(dir), "click 按钮" + std::to_string(run + 1) + "\n")).status, 0);
