@@ -167,7 +167,7 @@ class JournalKillTest : public ::testing::Test {
 
 TEST_F(JournalKillTest, EveryResumeAfterAKillIsTheCleanRunOfTheActionsThatCompleted) {
   const char* wanted = std::getenv("SCOREBOARD_JOURNAL_KILLS");
-  const int kills = wanted != nullptr ? std::max(1, std::atoi(wanted)) : 300;
+  const int kills = wanted != nullptr ? std::max(1, std::atoi(wanted)) : 200;
   const std::vector<std::string> game = LongGame(20240611, 400);
   std::vector<std::size_t> action_at;  // the line of each action
   for (std::size_t i = 0; i < game.size(); ++i) {
