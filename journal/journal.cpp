@@ -138,6 +138,13 @@ bool Journal::StartRun(const std::string& first_bytes) {
   return file_ != nullptr;
 }
 
+void Journal::Starting() {
+  // A box shown outside any action (the start-up notice, a timer's) is never played
+  // again, so its answer is no action's.
+  front_end_.TakeAnswers();
+  front_end_.TakeLaunches();
+}
+
 void Journal::Heard(const HostAction& action) {
   if (refused_ || application_ == nullptr || !application_->window_exists())
     return;

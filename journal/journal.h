@@ -38,6 +38,7 @@ class Journal final : private ActionListener {
   std::size_t actions_resumed() const { return resumed_; }
 
  private:
+  void Starting() override;
   void Heard(const HostAction& action) override;
   bool Resume(Application& application, std::vector<std::string>& notes);
   // Sets the earlier runs aside and starts the journal of this run with `first_bytes`

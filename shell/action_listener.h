@@ -21,5 +21,8 @@ struct HostAction {
 class ActionListener {
  public:
   virtual ~ActionListener() = default;
+  // The host is about to act (the ticks due by now have run): what happened before
+  // belongs to no action.
+  virtual void Starting() = 0;
   virtual void Heard(const HostAction& action) = 0;
 };

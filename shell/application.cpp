@@ -81,6 +81,8 @@ Control* Application::Interactive(ControlId id) {
   runtime_.timers.CatchUp();
   if (runtime_.model == nullptr || runtime_.shut_down)
     return nullptr;
+  if (listener_ != nullptr)
+    listener_->Starting();
   Control* c = runtime_.model->Find(id);
   if (c == nullptr || !runtime_.model->TakesInput(*c))
     return nullptr;

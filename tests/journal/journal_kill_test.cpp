@@ -319,6 +319,21 @@ TEST_F(JournalKillTest, ADamagedJournalGivesTheWholeActionsAndIsSetAside) {
   EXPECT_EQ(ReadBytes(dir / kJournalFileName), damaged.substr(0, damaged.size() - 10));
 }
 
+// Only what the host's own actions raised is kept with them: the start-up notice's box
+// (here about an unknown switch in the options file) is answered before any action, the
+// folder-full box of the save within it.
+TEST_F(JournalKillTest, AnswersBelongToTheActionThatRaisedTheBox) {
+  const fs::path dir = root_ / "answers";
+  fs::create_directories(dir);
+  std::ofstream(dir / "scoreboard-options.txt") << "no-such-switch\n";
+  std::ofstream(dir / "游戏数据保存50.txt") << "[保存]\r\n";  // the save says the folder is full
+  ASSERT_EQ(Finish(Launch(Args(dir), "click 按钮9\nanswer 2\nclick 超级按钮1\n")).status, 0);
+  const std::string journal = ReadBytes(dir / kJournalFileName);
+  const std::size_t answer = journal.find("answer ");
+  EXPECT_NE(answer, std::string::npos) << journal;
+  EXPECT_EQ(journal.find("answer 2\nclick 超级按钮1\n"), answer) << journal;
+}
+
 // Nothing to resume, or nothing that can be: the specified board starts and says so.
 TEST_F(JournalKillTest, NothingToResumeStartsTheBoardAndSaysSo) {
   struct Case {
