@@ -17,13 +17,15 @@ int64_t WholeSeconds(int64_t ms) {
 }
 
 // Plays one kept action through the board's own input path.
-void Play(Application& application, const JournalAction& action) {
+void Play(Application& application, FrontEnd& front_end, const JournalAction& action) {
   switch (action.kind) {
     case HostAction::Kind::kClick:
       application.Click(action.control);
       break;
     case HostAction::Kind::kEdited:
+      // A live edit shows in its widget already; played again, the widget is told.
       application.Edited(action.control, action.text);
+      front_end.Changed(action.control, Aspect::Caption);
       break;
     case HostAction::Kind::kType:
       application.Type(action.control, action.text);
@@ -106,7 +108,7 @@ bool Journal::Resume(Application& application, std::vector<std::string>& notes) 
   for (const JournalAction& action : contents.actions) {
     front_end_.SetReplayClock(action.time_ms);
     front_end_.SetReplayAnswers(action.answers, action.launches);
-    Play(application, action);
+    Play(application, front_end_, action);
   }
   last_ms_ = contents.actions.empty() ? header_.clock_ms : contents.actions.back().time_ms;
   HoldRecordWrites(false);
