@@ -1,10 +1,11 @@
 // A resume inside one process, through the same classes the windows use: what the host
 // edited in a box comes back in the box's widget too, not only in the board.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <random>
+#include <string>
 
 #include "journal/journal.h"
 #include "journal/journal_front_end.h"
@@ -17,8 +18,9 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(JournalResumeTest, AnEditPlayedAgainIsShownInItsWidget) {
-  std::string folder = (fs::temp_directory_path() / "journal-resume-XXXXXX").string();
-  ASSERT_NE(mkdtemp(folder.data()), nullptr);
+  const fs::path folder =
+      fs::temp_directory_path() / ("journal-resume-" + std::to_string(std::random_device{}()));
+  ASSERT_TRUE(fs::create_directories(folder));
   const DateTime start = DateTimeFromCalendar(2016, 5, 3, 14, 5, 9);
   {
     HeadlessFrontEnd front_end(start);
@@ -26,7 +28,7 @@ TEST(JournalResumeTest, AnEditPlayedAgainIsShownInItsWidget) {
     Application app(journal_front_end);
     front_end.Attach(app);
     std::vector<std::string> notes;
-    Journal journal(folder, journal_front_end);
+    Journal journal(folder.native(), journal_front_end);
     journal.StartBoard(app, false, notes);
     ASSERT_TRUE(app.Edited(编辑框4, Gb("7")));
   }
@@ -36,7 +38,7 @@ TEST(JournalResumeTest, AnEditPlayedAgainIsShownInItsWidget) {
   Application app(journal_front_end);
   front_end.Attach(app);
   std::vector<std::string> notes;
-  Journal journal(folder, journal_front_end);
+  Journal journal(folder.native(), journal_front_end);
   journal.StartBoard(app, true, notes);
   EXPECT_TRUE(notes.empty()) << notes.front();
   EXPECT_EQ(journal.actions_resumed(), 1u);
