@@ -32,20 +32,23 @@ TEST(JournalResumeTest, AnEditPlayedAgainIsShownInItsWidget) {
     journal.StartBoard(app, false, notes);
     ASSERT_TRUE(app.Edited(编辑框4, Gb("7")));
   }
-  HeadlessFrontEnd front_end(start);
-  front_end.record_changes = true;
-  JournalFrontEnd journal_front_end(front_end);
-  Application app(journal_front_end);
-  front_end.Attach(app);
-  std::vector<std::string> notes;
-  Journal journal(folder.native(), journal_front_end);
-  journal.StartBoard(app, true, notes);
-  EXPECT_TRUE(notes.empty()) << notes.front();
-  EXPECT_EQ(journal.actions_resumed(), 1u);
-  EXPECT_EQ(ReadText(编辑框4, prop::kContent), Gb("7"));
-  const auto told = std::find(front_end.changes.begin(), front_end.changes.end(),
-                              std::make_pair(ControlId{编辑框4}, Aspect::Caption));
-  EXPECT_NE(told, front_end.changes.end()) << "the box's widget still shows its old text";
+  {
+    HeadlessFrontEnd front_end(start);
+    front_end.record_changes = true;
+    JournalFrontEnd journal_front_end(front_end);
+    Application app(journal_front_end);
+    front_end.Attach(app);
+    std::vector<std::string> notes;
+    Journal journal(folder.native(), journal_front_end);
+    journal.StartBoard(app, true, notes);
+    EXPECT_TRUE(notes.empty()) << notes.front();
+    EXPECT_EQ(journal.actions_resumed(), 1u);
+    EXPECT_EQ(ReadText(编辑框4, prop::kContent), Gb("7"));
+    const auto told = std::find(front_end.changes.begin(), front_end.changes.end(),
+                                std::make_pair(ControlId{编辑框4}, Aspect::Caption));
+    EXPECT_NE(told, front_end.changes.end()) << "the box's widget still shows its old text";
+  }
+  // Removed once the journal is closed: Windows removes no open file.
   fs::remove_all(folder);
 }
 
