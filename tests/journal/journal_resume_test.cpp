@@ -18,6 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(JournalResumeTest, AnEditPlayedAgainIsShownInItsWidget) {
+  const fs::path before = fs::current_path();
   const fs::path folder =
       fs::temp_directory_path() / ("journal-resume-" + std::to_string(std::random_device{}()));
   ASSERT_TRUE(fs::create_directories(folder));
@@ -48,7 +49,9 @@ TEST(JournalResumeTest, AnEditPlayedAgainIsShownInItsWidget) {
                                 std::make_pair(ControlId{编辑框4}, Aspect::Caption));
     EXPECT_NE(told, front_end.changes.end()) << "the box's widget still shows its old text";
   }
-  // Removed once the journal is closed: Windows removes no open file.
+  // Removed once the journal is closed and the folder is no longer the current one (the
+  // start-up made it so): Windows removes neither an open file nor the current folder.
+  fs::current_path(before);
   fs::remove_all(folder);
 }
 
