@@ -29,6 +29,7 @@ set(WINDOWS_EXCLUDED_TEST_CASES
     "faults|read-only mount, no write permission, disk fills mid-record and file-size limit need mounts, file modes and rlimit; the hostile saves (same-pid copies, swapped-in links and FIFOs, hidden converter modules, foreign files beside a save) need inotify, namespaces, chown and signals; the unknown program place hides /proc in a mount namespace; the script reader's signal test needs POSIX signals (the two-process race starts processes instead of forking)"
     "files|a dangling symbolic link (needs a privilege on Windows) and stale drafts next to a FIFO and a flock-held file (POSIX only)"
     "encoding|the GB18030 table against glibc's iconv, the independent reference (the table itself is the same code on both platforms)"
+    "journal|the kill tests fork replay-driver processes and end them with SIGKILL (POSIX only), while the journal reader's table runs on Windows too"
     "overlay|the overlay folder refused by its file modes (a read-only folder; as root the driver runs as nobody through setpriv); the file-in-its-place refusal runs on Windows too"
 )
 

@@ -13,9 +13,9 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
+#include "journal/script.h"
 #include "tests/hostile/well_formed.h"
 #include "tools/replay/runner.h"
-#include "tools/replay/script.h"
 
 namespace {
 

@@ -17,10 +17,11 @@ declare -A may_use=(
   [clock]="services scoreboard shell/control_ids.h shell/handlers.h shell/timer_wakes.h"
   [extras]="services scoreboard shell/control_ids.h shell/handlers.h"
   [overlay]="services shell scoreboard/team.h scoreboard/game.h"
+  [journal]="services shell"
   [platform/headless]="shell services"
-  [platform/fltk]="shell services resources overlay"
-  [platform/win32]="shell services resources overlay"
-  [tools]="platform/headless shell services overlay"
+  [platform/fltk]="shell services resources overlay journal"
+  [platform/win32]="shell services resources overlay journal"
+  [tools]="platform/headless shell services overlay journal"
 )
 # Headers the build writes (not in the tree), and who may include them.
 declare -A generated=([scoreboard_version.h]="platform/win32")
@@ -81,7 +82,7 @@ while IFS= read -r -d '' file; do
     done
     ((allowed)) || fail "$rel:$number: $own may not include \"$included\""
   done < <(grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$file" || true)
-done < <(cd "$root" && find services shell scoreboard records clock extras overlay platform \
+done < <(cd "$root" && find services shell scoreboard records clock extras overlay journal platform \
   resources tools -type f \( -name '*.h' -o -name '*.cpp' -o -name '*.inc' \) -printf "$root/%p\0" 2>/dev/null)
 
 if ((checked == 0)); then

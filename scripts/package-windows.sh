@@ -44,8 +44,13 @@ done
 cat "$jpeg_doc/LICENSE.md" "$jpeg_doc/README.ijg" | for_notepad >"$stage/LICENSE-libjpeg-turbo.txt"
 for_notepad <"$civetweb_doc/LICENSE.md" >"$stage/LICENSE-civetweb.txt"
 
+# The host's way back after a crash, without a command line: cmd.exe wants CR LF lines.
+resume_cmd=恢复上一场.cmd
+sed -e 's/$/\r/' "$root/packaging/windows/$resume_cmd" >"$stage/$resume_cmd"
+
 zip_path=$build/$name.zip
 rm -f "$zip_path" "$zip_path.sha256"
-(cd "$stage" && zip -q -X "$zip_path" scoreboard.exe README.txt hotkeys-sample.txt "${licences[@]}")
+(cd "$stage" && zip -q -X "$zip_path" scoreboard.exe README.txt hotkeys-sample.txt "$resume_cmd" \
+  "${licences[@]}")
 (cd "$build" && sha256sum "$name.zip" >"$name.zip.sha256")
 echo "$zip_path"

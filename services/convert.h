@@ -38,3 +38,5 @@ inline Text ToText(DateTime when) {
 DateTime CurrentDateTime();
 using DateTimeSource = std::function<DateTime()>;
 void SetDateTimeSource(DateTimeSource source);  // an empty source restores the system clock
+// Installs `source` and answers the one it replaces (to be put back afterwards).
+DateTimeSource ExchangeDateTimeSource(DateTimeSource source);

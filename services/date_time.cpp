@@ -162,3 +162,9 @@ DateTime CurrentDateTime() {
 void SetDateTimeSource(DateTimeSource source) {
   InstalledSource() = std::move(source);
 }
+
+DateTimeSource ExchangeDateTimeSource(DateTimeSource source) {
+  DateTimeSource before = std::move(InstalledSource());
+  InstalledSource() = std::move(source);
+  return before;
+}

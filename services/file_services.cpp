@@ -100,8 +100,25 @@ Text DirectoryOfPath(std::string_view path, char separator) {
   return Text(path.substr(0, last));
 }
 
+namespace {
+bool& WritesHeld() {
+  static bool held = false;  // the user-interface thread's alone
+  return held;
+}
+}  // namespace
+
+void HoldRecordWrites(bool held) {
+  WritesHeld() = held;
+}
+
+bool RecordWritesHeld() {
+  return WritesHeld();
+}
+
 bool WriteIniItem(std::string_view file, std::string_view section,
                   std::optional<std::string_view> key, std::optional<std::string_view> value) {
+  if (RecordWritesHeld())
+    return false;
   try {
     const NativePath native = NativePathFromText(file);
     std::string content;

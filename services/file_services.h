@@ -96,6 +96,13 @@ class DraftFile {
   std::unique_ptr<State> state_;
 };
 
+// While a resumed game is played again from its journal, nothing is written into the
+// records folder: no draft is made (a save ends as one the folder refused, and the
+// message box that says so is answered from the journal), no folder is made, nothing is
+// cleaned up and no INI item is written. Off again once the board is live.
+void HoldRecordWrites(bool held);
+bool RecordWritesHeld();
+
 // Removes temporary files that a killed save left behind, and nothing the program did
 // not make: only names that IsDraftName accepts, only regular files with a single link
 // (never a second name of a file elsewhere), owned by the user running the program,

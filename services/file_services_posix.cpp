@@ -315,6 +315,8 @@ bool NameIsFile(int directory, const std::string& name, int fd) {
 }  // namespace
 
 DraftFile::DraftFile() : state_(std::make_unique<State>()) {
+  if (RecordWritesHeld())
+    return;
   Descriptor directory(OpenRunDirectory());
   if (directory.get() < 0)
     return;
@@ -459,6 +461,8 @@ DraftFile::Placed DraftFile::PlaceAs(const NativePath& name) {
 }
 
 void RemoveStaleDrafts() {
+  if (RecordWritesHeld())
+    return;
   Descriptor directory(OpenRunDirectory());
   if (directory.get() < 0)
     return;

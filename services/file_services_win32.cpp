@@ -319,7 +319,7 @@ bool Dispose(HANDLE file) {
 }  // namespace
 
 DraftFile::DraftFile() : state_(std::make_unique<State>()) {
-  if (!RunDirectoryPath())
+  if (RecordWritesHeld() || !RunDirectoryPath())
     return;  // no record folder: the save fails and says so
   for (int attempt = 0; attempt < 16; ++attempt) {
     // CREATE_NEW: a new file or nothing, never an existing entry or what a link names.
@@ -423,6 +423,8 @@ std::string AsciiName(const wchar_t* name) {
 }  // namespace
 
 void RemoveStaleDrafts() {
+  if (RecordWritesHeld())
+    return;
   const std::optional<std::wstring> pattern = PathBeside(Wide(kDraftPrefix) + L"*.tmp");
   if (!pattern)
     return;

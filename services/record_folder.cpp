@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "services/file_services.h"
 #include "services/platform_paths.h"
 
 namespace fs = std::filesystem;
@@ -67,7 +68,7 @@ std::optional<NativePath> RecordFolderOfProgram(const std::optional<NativePath>&
 }
 
 void MakeRecordFolder() {
-  if (!DataFolderToMake())
+  if (!DataFolderToMake() || RecordWritesHeld())
     return;
   std::error_code ignored;  // a folder that cannot be made fails the save, which says so
   fs::create_directories(*DataFolderToMake(), ignored);

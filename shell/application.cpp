@@ -83,6 +83,8 @@ Control* Application::Interactive(ControlId id) {
   runtime_.timers.CatchUp();
   if (runtime_.model == nullptr || runtime_.shut_down)
     return nullptr;
+  if (listener_ != nullptr)
+    listener_->Starting();
   Control* c = runtime_.model->Find(id);
   if (c == nullptr || !runtime_.model->TakesInput(*c))
     return nullptr;
@@ -107,6 +109,7 @@ bool Application::Click(ControlId id) {
     runtime_.Changed(*c, Aspect::Checked);
   }
   RaiseEvent(kMainWindow, id, event::kClicked);
+  Tell(HostAction::Kind::kClick, id);
   return true;
 }
 
@@ -117,9 +120,14 @@ bool Application::Edited(ControlId id, Text text) {
     return false;
   if (c->entry->own.input == InputMode::ReadOnly)
     return false;
+  // The journal keeps the text as the host left it, before any rule rewrites it; the
+  // copy is made only when someone keeps the actions.
+  const std::optional<Text> kept = listener_ != nullptr ? std::optional<Text>(text) : std::nullopt;
   c->text = std::move(text);
   runtime_.Noticed(*c);
   RaiseEvent(kMainWindow, id, event::kContentChanged);
+  if (kept)
+    Tell(HostAction::Kind::kEdited, id, 0, 0, &*kept);
   return true;
 }
 
@@ -133,6 +141,7 @@ bool Application::Type(ControlId id, std::string_view text) {
   c->text = FilterTyped(*c, text);
   runtime_.Changed(*c, Aspect::Caption);
   RaiseEvent(kMainWindow, id, event::kContentChanged);
+  Tell(HostAction::Kind::kType, id, 0, 0, nullptr, text);
   return true;
 }
 
@@ -143,6 +152,7 @@ std::optional<bool> Application::KeyDown(ControlId id, int32_t virtual_key, int3
     return std::nullopt;
   const HandlerResult answer =
       RaiseEvent(kMainWindow, id, event::kKeyDown, {ReportedKeyCode(virtual_key), modifiers});
+  Tell(HostAction::Kind::kKeyDown, id, virtual_key, modifiers);
   return !(answer.has_value() && *answer == 0);
 }
 
@@ -154,6 +164,7 @@ bool Application::Select(ControlId id, int32_t index) {
   c->selection = index >= 0 && index < static_cast<int32_t>(c->items.size()) ? index : -1;
   runtime_.Changed(*c, Aspect::Selection);
   RaiseEvent(kMainWindow, id, event::kSelectionChanged);
+  Tell(HostAction::Kind::kSelect, id, index);
   return true;
 }
 
@@ -165,6 +176,7 @@ bool Application::Slide(ControlId id, int32_t position) {
   c->position = std::clamp(position, c->minimum, std::max(c->minimum, c->maximum));
   runtime_.Changed(*c, Aspect::Position);
   RaiseEvent(kMainWindow, id, event::kPositionChanged);
+  Tell(HostAction::Kind::kSlide, id, position);
   return true;
 }
 
@@ -176,6 +188,7 @@ bool Application::Pick(ControlId id, Colour colour) {
   c->picked_colour = colour & 0x00FFFFFFu;
   runtime_.Changed(*c, Aspect::PickedColour);
   RaiseEvent(kMainWindow, id, event::kColourChanged);
+  Tell(HostAction::Kind::kPick, id, static_cast<int32_t>(colour));
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "services/platform_paths.h"
+#include "shell/action_listener.h"
 #include "shell/front_end.h"
 #include "shell/runtime.h"
 #include "shell/work_queue.h"
@@ -90,6 +91,10 @@ class Application {
   void WatchMessageBoxes(std::function<void(bool opening)> watch) {
     runtime_.message_box_watch = std::move(watch);
   }
+  // Who keeps the host's actions (nullptr: nobody). It hears each action the board took,
+  // after it ran; focus changes and timer ticks are not actions (no rule hears focus, and
+  // the ticks follow from the time of each action).
+  void Listen(ActionListener* listener) { listener_ = listener; }
 
   // Makes what follows, until the answer goes out of scope, one event from outside the
   // board: the replay driver's direct property writes.
@@ -99,6 +104,13 @@ class Application {
   void LoadWindow();
   Control* Interactive(ControlId id);
 
+  void Tell(HostAction::Kind kind, ControlId control, int32_t value = 0, int32_t modifiers = 0,
+            const Text* text = nullptr, std::string_view typed = {}) {
+    if (listener_ != nullptr)
+      listener_->Heard(HostAction{kind, control, text, typed, value, modifiers});
+  }
+
   Runtime runtime_;
   WorkQueue queue_;
+  ActionListener* listener_ = nullptr;
 };

@@ -43,8 +43,9 @@ class FrontEnd {
 
   // Any thread: makes the user-interface thread call Application::RunQueued soon. A
   // front end without a loop of its own (headless) does nothing: its driver runs the
-  // queue when it likes.
-  virtual void WakeFromAnyThread() {}
+  // queue when it likes. Pure, so that a front end standing in front of another cannot
+  // forget to pass it on (the server's clicks would wait for nothing).
+  virtual void WakeFromAnyThread() = 0;
 
   // Runs until the window is closed (the front end then calls Application::WindowClosed).
   virtual void RunMessageLoop() = 0;

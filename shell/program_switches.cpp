@@ -19,6 +19,7 @@ constexpr SwitchRow kSwitches[] = {
     {"overlay-dir", Takes::kFolder},
     {"serve", Takes::kAddress},
     {"hotkeys", Takes::kFile},
+    {"resume", Takes::kNothing},
 };
 
 // What a switch's value is called in problems.
@@ -163,6 +164,10 @@ std::optional<ServeAddress> ReadServeAddress(std::string_view text) {
     return std::nullopt;
   address.port = static_cast<uint16_t>(*port);
   return address;
+}
+
+bool ProgramSwitches::resume() const {
+  return Value("resume") != nullptr;
 }
 
 bool SwitchTakesValue(std::string_view name) {

@@ -33,6 +33,8 @@ struct ProgramSwitches {
   const NativePath* Value(std::string_view name) const;
   std::optional<NativePath> overlay_dir() const;
   std::optional<ServeAddress> serve() const;
+  // The board comes back as the journal of the last run left it.
+  bool resume() const;
 };
 
 // Whether `name` (without "--") is a switch that takes a value; false for an unknown one.

@@ -84,7 +84,7 @@ int OpenScript(const std::string& utf8_path) {
 int Usage() {
   std::fprintf(stderr,
                "usage: scoreboard-replay [--dir DIR] [--now \"YYYY-MM-DD HH:MM:SS\"] "
-               "[--overlay-dir DIR] [SCRIPT]\n");
+               "[--overlay-dir DIR] [--resume] [SCRIPT]\n");
   return 2;
 }
 
@@ -95,11 +95,13 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args = Utf8Arguments(argc, argv);
   ReplayOptions options;
   std::optional<DateTime> start;
+  bool dir_given = false;
   const char* script_path = nullptr;
   std::vector<NativePath> program_arguments;
   for (std::size_t i = 1; i < args.size(); ++i) {
     if (args[i] == "--dir" && i + 1 < args.size()) {
       options.run_directory = args[++i];
+      dir_given = true;
     } else if (args[i] == "--now" && i + 1 < args.size()) {
       start = ParseLocalTime(args[++i]);
       if (!start)
@@ -146,7 +148,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "error: cannot read %s\n", script_path);
     return 2;
   }
+  options.keep_journal = dir_given;
+  options.resume = switches.resume();
   ReplayRunner runner(options);
+  switches.problems.insert(switches.problems.end(), runner.notes().begin(), runner.notes().end());
   OutsideServices outside(switches, runner.application(), switches.problems);
   TellHostAfterStartUp(switches.problems);
   ScriptReader script(fd);

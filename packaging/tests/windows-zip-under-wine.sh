@@ -28,7 +28,7 @@ fail() {
 (cd "$(dirname "$zip_path")" && sha256sum --quiet -c "$(basename "$zip_path").sha256") ||
   fail "the checksum file does not match the zip"
 entries=$(unzip -Z1 "$zip_path" | LC_ALL=C sort | tr '\n' ' ')
-[ "$entries" = "LICENSE-civetweb.txt LICENSE-libjpeg-turbo.txt README.txt hotkeys-sample.txt scoreboard.exe " ] ||
+[ "$entries" = "LICENSE-civetweb.txt LICENSE-libjpeg-turbo.txt README.txt hotkeys-sample.txt scoreboard.exe 恢复上一场.cmd " ] ||
   fail "unexpected zip contents: $entries"
 # Each library inside the exe comes with its own licence terms.
 for licence in "LICENSE-civetweb.txt|Civetweb License" \
@@ -100,4 +100,46 @@ for _ in $(seq 100); do
 done
 kill "$notepad_pid" 2>/dev/null || true
 [ -f "$hotkey_record" ] || fail "Ctrl+Alt+S from the sample hotkey file saved no record"
-echo "windows-zip: $(basename "$zip_path") verified, unpacked, started under Wine, saved beside the exe by a click and by the sample's hotkey"
+
+# Two gifts, then the exe is killed with the whole Wine server and started again through
+# 恢复上一场.cmd: the board is back, so its next save (the third, after the click's and
+# the hotkey's) records both gifts, exactly as the Linux replay driver's record of the same
+# actions (the time line aside).
+click_at() { xdotool mousemove --sync $((X + frame_x + $1)) $((Y + frame_y + $2)) click 1; }
+click_at 404 56  # 按钮9, the 188-bean gift of the lollipop team
+click_at 404 56
+journal=$unpacked/scoreboard-journal.txt
+for _ in $(seq 100); do
+  [ "$(grep -c '^click 按钮9$' "$journal" 2>/dev/null)" = 2 ] && break
+  sleep 0.1
+done
+[ "$(grep -c '^click 按钮9$' "$journal" 2>/dev/null)" = 2 ] || fail "the journal did not keep both gifts"
+"$wineserver" -k
+wait "$exe_pid" 2>/dev/null || true
+(cd "$unpacked" && exec "$wine" cmd /c 恢复上一场.cmd >"$work/resume.log" 2>&1) &
+exe_pid=$!
+window=""
+for _ in $(seq 600); do
+  window=$(xdotool search --onlyvisible --name 'Orvane' 2>/dev/null | head -n1 || true)
+  [ -n "$window" ] && break
+  sleep 0.2
+done
+[ -n "$window" ] || fail "恢复上一场.cmd showed no window within 120 s"
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$window")"
+click_at 228 375
+resumed=$unpacked/游戏数据保存2.txt
+for _ in $(seq 100); do
+  [ -f "$resumed" ] && break
+  sleep 0.1
+done
+[ -f "$resumed" ] || fail "no record after the resume"
+replay=${SCOREBOARD_REPLAY:-$root/build/scoreboard-replay}
+[ -x "$replay" ] || fail "no Linux replay driver at $replay"
+mkdir "$work/linux"
+printf 'click 超级按钮1\nclick 超级按钮1\nclick 按钮9\nclick 按钮9\nclick 超级按钮1\n' |
+  "$replay" --dir "$work/linux" >/dev/null || fail "the Linux replay driver failed"
+without_time() { grep -av "^$(printf '\312\261\274\344')=" "$1"; }
+[ "$(without_time "$resumed")" = "$(without_time "$work/linux/游戏数据保存2.txt")" ] ||
+  fail "the resumed board saved another record than the uninterrupted game"
+echo "windows-zip: $(basename "$zip_path") verified, unpacked, started under Wine, saved beside the exe by a click and by the sample's hotkey, killed and resumed through 恢复上一场.cmd"

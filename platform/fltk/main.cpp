@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "journal/journal.h"
 #include "overlay/outside_services.h"
 #include "platform/fltk/fltk_front_end.h"
 #include "platform/fltk/global_hotkeys.h"
@@ -21,9 +22,11 @@ int main(int argc, char** argv) {
   ProgramSwitches switches =
       ReadProgramSwitches(std::vector<NativePath>(argv + 1, argv + argc), records);
   FltkFrontEnd front_end;
-  Application app(front_end);
+  JournalFrontEnd journal_front_end(front_end);
+  Application app(journal_front_end);
   front_end.Attach(app);
-  app.Start(records);
+  Journal journal(records, journal_front_end);
+  journal.StartBoard(app, switches.resume(), switches.problems);
   OutsideServices outside(switches, app, switches.problems);
   // A hotkey clicks as the mouse does, and does nothing where the mouse could not.
   HotkeyFile hotkey_file = HotkeysOfSwitches(switches);

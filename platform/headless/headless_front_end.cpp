@@ -97,6 +97,16 @@ void HeadlessFrontEnd::Advance(int64_t milliseconds) {
     application_->CatchUpTimers();
 }
 
+void HeadlessFrontEnd::ContinueAt(int64_t ms) {
+  if (ms <= now_ms_)
+    return;
+  now_ms_ = ms;
+  for (auto& [id, timer] : timers_) {
+    if (timer.next_due < now_ms_)
+      timer.next_due = now_ms_;
+  }
+}
+
 int32_t HeadlessFrontEnd::MessageBox(const Text& text, const Text& caption, uint32_t flags) {
   (void)flags;
   ++message_boxes;

@@ -26,6 +26,9 @@ class HeadlessFrontEnd : public FrontEnd {
   // order, ties in catalogue order; at the end every tick due by then has run.
   void Advance(int64_t milliseconds);
   int64_t now_ms() const { return now_ms_; }
+  // Moves the clock on to `ms` without waking anyone (a resumed game goes on from the
+  // time of its last action); the timers that fell due meanwhile wake at the next Advance.
+  void ContinueAt(int64_t ms);
   // Off: Advance leaves the ticks that changed nothing on screen for later, as a window
   // that is only looked at does.
   bool catch_up_after_advance = true;
@@ -48,6 +51,8 @@ class HeadlessFrontEnd : public FrontEnd {
   int32_t MessageBox(const Text& text, const Text& caption, uint32_t flags) override;
   bool LaunchProgram(const Text& command_line, int32_t show_window, bool wait) override;
   void ShowFatalError(const Text& text) override;
+  // No loop of its own: the driver or the test runs the queue between its steps.
+  void WakeFromAnyThread() override {}
   void RunMessageLoop() override {}
 
  private:

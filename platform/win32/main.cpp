@@ -2,6 +2,7 @@
 #include <optional>
 #include <vector>
 
+#include "journal/journal.h"
 #include "overlay/outside_services.h"
 #include "platform/win32/global_hotkeys.h"
 #include "platform/win32/win32_front_end.h"
@@ -43,9 +44,11 @@ extern "C" int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/,
   const std::optional<NativePath> folder = ExecutableDirectory();
   ProgramSwitches switches = ReadProgramSwitches(CommandLineArguments(), folder);
   Win32FrontEnd front_end;
-  Application application(front_end);
+  JournalFrontEnd journal_front_end(front_end);
+  Application application(journal_front_end);
   front_end.Attach(application);
-  application.Start(folder);
+  Journal journal(folder, journal_front_end);
+  journal.StartBoard(application, switches.resume(), switches.problems);
   OutsideServices outside(switches, application, switches.problems);
   // A hotkey clicks as the mouse does, and does nothing where the mouse could not.
   HotkeyFile hotkey_file = HotkeysOfSwitches(switches);

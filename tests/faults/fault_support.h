@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "hostile/well_formed.h"
+#include "journal/journal_format.h"
 #include "platform/headless/headless_front_end.h"
 #include "records/record_slots.h"
 #include "services/property_model.h"
@@ -74,11 +75,14 @@ inline std::string ReadBytes(const fs::path& path) {
 }
 
 // Every entry of the folder by name (UTF-8), sorted.
+// The journal of the host's actions that the board keeps beside its records is not one.
 inline std::vector<std::string> Entries(const fs::path& folder) {
   std::vector<std::string> names;
   std::error_code ignored;
-  for (const auto& entry : fs::directory_iterator(folder, ignored))
-    names.push_back(entry.path().filename().string());
+  for (const auto& entry : fs::directory_iterator(folder, ignored)) {
+    if (!IsJournalFileName(entry.path().filename().string()))
+      names.push_back(entry.path().filename().string());
+  }
   std::sort(names.begin(), names.end());
   return names;
 }

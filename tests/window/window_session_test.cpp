@@ -771,6 +771,39 @@ TEST_P(WindowSession, AClickThatOpensAMessageBoxIsAnsweredWhileTheBoxWaitsForThe
   EXPECT_EQ(WaitFor(app_, 10s), 0);
 }
 
+// The real window killed (SIGKILL) mid-game and started again with --resume: every value
+// and state the model holds is back, the clock's label aside (it shows the time now).
+TEST_P(WindowSession, AKilledWindowComesBackAsItStoodWithResume) {
+  ASSERT_FALSE(OpenWindow().empty()) << "the window did not appear";
+  ASSERT_TRUE(WaitUntilTakesInput("按钮9")) << "the start-up step never enabled the gift";
+  Click(368, 8, 96, 24);  // 编辑框3
+  X("type --delay 50 2");
+  Click(384, 32, 40, 48);  // 按钮9, the 188-bean gift
+  const fs::path journal = run_dir_ / "window" / "scoreboard-journal.txt";
+  std::string kept;
+  for (int i = 0; i < 200 && kept.find("click 按钮9") == std::string::npos; ++i) {
+    std::this_thread::sleep_for(50ms);
+    kept = ReadAll(journal);
+  }
+  ASSERT_NE(kept.find("click 按钮9"), std::string::npos) << kept;
+  const Board before = ReadBoard();
+  ASSERT_EQ(before["编辑框9.text"], "376");
+
+  kill(app_, SIGKILL);
+  ASSERT_EQ(WaitFor(app_, 10s), 128 + SIGKILL);
+  ASSERT_FALSE(OpenWindow({"--resume"}).empty()) << "the window did not come back";
+  Board after;
+  for (int i = 0; i < 100 && after["编辑框9.text"] != "376"; ++i) after = ReadBoard();
+  ASSERT_FALSE(before.order.empty());
+  for (const std::string& name : before.order) {
+    if (name == "标签22")
+      continue;
+    for (const char* what : {".text", ".takes_input"})
+      EXPECT_EQ(after[name + what], before[name + what]) << name << what;
+  }
+  EXPECT_EQ(ReadAll(journal), kept) << "the resume itself kept nothing new";
+}
+
 // What the test dump shows for a text the host pastes: line breaks as the model keeps them.
 std::string Dumped(const std::string& pasted) {
   std::string dumped;

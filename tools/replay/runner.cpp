@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "journal/script.h"
 #include "services/convert.h"
 #include "services/file_services.h"
 #include "services/property_model.h"
-#include "tools/replay/script.h"
 
 namespace {
 
@@ -98,13 +98,22 @@ std::optional<DateTime> ParseLocalTime(const std::string& text) {
 ReplayRunner::ReplayRunner(const ReplayOptions& options, std::FILE* out)
     : out_(out),
       front_end_(options.start, [this](const std::string& line) { Print(line); }),
-      application_(front_end_) {
+      journal_front_end_(front_end_),
+      application_(journal_front_end_) {
   front_end_.Attach(application_);
   // The folder as the command line named it: bytes on Linux, UTF-8 from the UTF-16
   // command line on Windows.
-  application_.Start(std::filesystem::path(
-                         std::u8string(options.run_directory.begin(), options.run_directory.end()))
-                         .native());
+  const NativePath folder = std::filesystem::path(std::u8string(options.run_directory.begin(),
+                                                                options.run_directory.end()))
+                                .native();
+  if (!options.keep_journal) {
+    application_.Start(folder);
+    return;
+  }
+  journal_ = std::make_unique<Journal>(folder, journal_front_end_);
+  journal_->StartBoard(application_, options.resume, notes_);
+  // The virtual clock goes on from the last action played, as a window's clock would.
+  front_end_.ContinueAt(journal_->last_action_ms());
 }
 
 void ReplayRunner::Print(const std::string& utf8) {
@@ -174,6 +183,26 @@ bool ReplayRunner::Execute(const ScriptLine& line) {
     if (c.kind != Kind::EditBox)
       throw ScriptError("type needs an edit box: " + words[0]);
     ignored(application_.Type(c.id, TextFromUtf8(UnescapeLineBreaks(line.rest_after_name))));
+  } else if (command == "edited") {
+    // The host's own edit left this text in the box (what the window reports).
+    Control& c = control();
+    if (c.kind != Kind::EditBox)
+      throw ScriptError("edited needs an edit box: " + words[0]);
+    ignored(application_.Edited(c.id, TextFromUtf8(UnescapeLineBreaks(line.rest_after_name))));
+  } else if (command == "keydown") {
+    // A key straight to the control, past the window's own keys (what the window
+    // reports once those let it through).
+    need(3);
+    Control& c = control();
+    ignored(application_.KeyDown(c.id, ParseInteger(words[1]), ParseInteger(words[2])).has_value());
+  } else if (command == "answer") {
+    // What the host answers to the message boxes from now on (1 OK, 2 Cancel, ...).
+    need(1);
+    front_end_.message_box_answer = ParseInteger(words[0]);
+  } else if (command == "launched") {
+    // Whether the programs the board starts from now on can be started.
+    need(1);
+    front_end_.launch_result = ParseInteger(words[0]) != 0;
   } else if (command == "key") {
     // The key reaches NAME as if it had the focus, through the window's own keys first.
     need(2);

@@ -1,4 +1,4 @@
-#include "tools/replay/script.h"
+#include "journal/script.h"
 
 namespace {
 
@@ -56,11 +56,34 @@ std::optional<ScriptLine> ParseScriptLine(std::string_view line, int number) {
   return parsed;
 }
 
+namespace {
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9')
+    return c - '0';
+  if (c >= 'a' && c <= 'f')
+    return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F')
+    return c - 'A' + 10;
+  return -1;
+}
+
+bool IsControl(unsigned char c) {
+  return c < 0x20 || c == 0x7F;
+}
+
+}  // namespace
+
 std::string UnescapeLineBreaks(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
+    if (text[i] == '\\' && i + 3 < text.size() && text[i + 1] == 'x' &&
+        HexDigit(text[i + 2]) >= 0 && HexDigit(text[i + 3]) >= 0 &&
+        IsControl(static_cast<unsigned char>(HexDigit(text[i + 2]) * 16 + HexDigit(text[i + 3])))) {
+      out += static_cast<char>(HexDigit(text[i + 2]) * 16 + HexDigit(text[i + 3]));
+      i += 3;
+    } else if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
       out += "\r\n";
       ++i;
     } else if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == '\\') {
@@ -68,6 +91,28 @@ std::string UnescapeLineBreaks(std::string_view text) {
       ++i;
     } else {
       out += text[i];
+    }
+  }
+  return out;
+}
+
+std::string EscapeLineBreaks(std::string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string out;
+  out.reserve(text.size() + 8);
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      out += "\\n";
+      ++i;
+    } else if (c == '\\') {
+      out += "\\\\";
+    } else if (IsControl(c)) {
+      out += "\\x";
+      out += kHex[c >> 4];
+      out += kHex[c & 0xF];
+    } else {
+      out += static_cast<char>(c);
     }
   }
   return out;
