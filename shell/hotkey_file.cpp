@@ -5,18 +5,9 @@
 #include "services/utf8.h"
 #include "shell/control_roles.h"
 #include "shell/program_switches.h"
+#include "shell/setting_lines.h"
 
 namespace {
-
-constexpr std::string_view kBlanks = " \t";
-
-std::string_view Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos)
-    return {};
-  const std::size_t last = text.find_last_not_of(kBlanks);
-  return text.substr(first, last - first + 1);
-}
 
 std::string Lower(std::string_view text) {
   std::string lower(text);
@@ -141,51 +132,38 @@ std::string ReadKeys(std::string_view text, HotKey& key, std::string& shown) {
 }  // namespace
 
 HotkeyFile ParseHotkeys(std::string_view content, std::string_view label) {
-  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-  if (content.substr(0, kByteOrderMark.size()) == kByteOrderMark)
-    content.remove_prefix(kByteOrderMark.size());
   HotkeyFile file;
-  int number = 0;
-  while (!content.empty()) {
-    const std::size_t end = content.find('\n');
-    std::string_view line = content.substr(0, end);
-    content.remove_prefix(end == std::string_view::npos ? content.size() : end + 1);
-    ++number;
-    if (!line.empty() && line.back() == '\r')
-      line.remove_suffix(1);
-    line = Trimmed(line);
-    if (line.empty() || line.front() == '#')
-      continue;
+  ForEachSettingLine(content, [&](std::string_view line, int number) {
     const std::string where = std::string(label) + ":" + std::to_string(number);
     auto problem = [&](const std::string& reason) {
       file.problems.push_back(where + ": " + reason);
     };
     if (!IsValidUtf8(line)) {
       problem("the line is not UTF-8 text");
-      continue;
+      return;
     }
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) {
       problem("not a binding: write the key, \"=\", and the button, as in \"Ctrl+Alt+1 = 按钮9\"");
-      continue;
+      return;
     }
     const std::string_view keys = Trimmed(line.substr(0, equals));
     const std::string_view target = Trimmed(line.substr(equals + 1));
     HotkeyBinding binding{{}, 0, where, {}};
     if (keys.empty()) {
       problem("no key before \"=\"");
-      continue;
+      return;
     }
     if (const std::string reason = ReadKeys(keys, binding.key, binding.keys); !reason.empty()) {
       problem(reason);
-      continue;
+      return;
     }
     const ClickableControl* control = FindClickable(target);
     if (control == nullptr) {
       problem(target.empty() ? "no button after \"=\""
                              : std::string("\"").append(target).append(
                                    "\" is no button the host can click (the README lists them)"));
-      continue;
+      return;
     }
     binding.control = control->control.id;
     const auto earlier =
@@ -194,10 +172,10 @@ HotkeyFile ParseHotkeys(std::string_view content, std::string_view label) {
     if (earlier != file.bindings.end()) {
       problem(binding.keys + " is bound already on line " +
               earlier->where.substr(earlier->where.rfind(':') + 1) + "; that binding stands");
-      continue;
+      return;
     }
     file.bindings.push_back(std::move(binding));
-  }
+  });
   return file;
 }
 

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "services/utf8.h"
+#include "shell/setting_lines.h"
 
 namespace {
 
@@ -40,16 +41,6 @@ const SwitchRow* FindSwitch(std::string_view name) {
       return &row;
   }
   return nullptr;
-}
-
-constexpr std::string_view kBlanks = " \t";
-
-std::string_view Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos)
-    return {};
-  const std::size_t last = text.find_last_not_of(kBlanks);
-  return text.substr(first, last - first + 1);
 }
 
 NativePath AbsoluteFolder(const NativePath& path, const std::optional<NativePath>& base) {
@@ -198,25 +189,12 @@ void ReadCommandLineSwitches(const std::vector<NativePath>& arguments, ProgramSw
 
 void ReadOptionsText(std::string_view content, std::string_view label, const NativePath& folder,
                      ProgramSwitches& into) {
-  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-  if (content.substr(0, kByteOrderMark.size()) == kByteOrderMark)
-    content.remove_prefix(kByteOrderMark.size());
   std::set<std::string, std::less<>> seen;
-  int number = 0;
-  while (!content.empty()) {
-    const std::size_t end = content.find('\n');
-    std::string_view line = content.substr(0, end);
-    content.remove_prefix(end == std::string_view::npos ? content.size() : end + 1);
-    ++number;
-    if (!line.empty() && line.back() == '\r')
-      line.remove_suffix(1);
-    line = Trimmed(line);
-    if (line.empty() || line.front() == '#')
-      continue;
+  ForEachSettingLine(content, [&](std::string_view line, int number) {
     const Place place{std::string(label) + ":" + std::to_string(number), &seen};
     if (!IsValidUtf8(line)) {
       into.problems.push_back(place.where + ": the line is not UTF-8 text");
-      continue;
+      return;
     }
     // "--" is optional in the file: "overlay-dir D:\obs" reads as "--overlay-dir D:\obs".
     if (line.substr(0, 2) == "--")
@@ -233,7 +211,7 @@ void ReadOptionsText(std::string_view content, std::string_view label, const Nat
         value = NativePathFromUtf8(rest);
     }
     Take(name, std::move(value), place, folder, into);
-  }
+  });
 }
 
 void ReadOptionsFile(const NativePath& records_folder, ProgramSwitches& into) {
