@@ -269,9 +269,12 @@ std::unique_ptr<BoardServer> BoardServer::Start(const ServerSetup& setup,
   init.callbacks = &callbacks;
   init.user_data = &state;
   init.configuration_options = options;
-  unsigned code = 0;
   char text[256] = "";
-  mg_error_data failure{&code, text, sizeof text};
+  // Only the text is asked for: the code changed its type from 1.15 (a pointer) to 1.16
+  // (a number), and the fields are named so that either release's layout builds.
+  mg_error_data failure{};
+  failure.text = text;
+  failure.text_buffer_size = sizeof text;
   state.context = mg_start2(&init, &failure);
   if (state.context == nullptr) {
     error = "the server cannot listen on " + listening + (text[0] != '\0' ? ": " : "") + text;
