@@ -14,9 +14,9 @@
 namespace {
 
 std::string NameOf(ControlId id) {
-  for (const ControlSpec& spec : MainCatalogue()) {
-    if (spec.control.id == id)
-      return spec.control.name;
+  for (const ControlSpec& entry : MainCatalogue()) {
+    if (entry.control.id == id)
+      return entry.control.name;
   }
   return {};
 }

@@ -57,8 +57,8 @@ std::optional<Number> WholeNumber(std::string_view text) {
 std::optional<ControlId> ControlNamed(std::string_view name) {
   static const std::map<std::string, ControlId, std::less<>> by_name = [] {
     std::map<std::string, ControlId, std::less<>> names;
-    for (const ControlSpec& spec : MainCatalogue())
-      names.emplace(spec.control.name, spec.control.id);
+    for (const ControlSpec& entry : MainCatalogue())
+      names.emplace(entry.control.name, entry.control.id);
     return names;
   }();
   const auto found = by_name.find(name);
@@ -168,11 +168,11 @@ uint64_t CatalogueFingerprint() {
     }
   };
   auto mix_number = [&mix](uint64_t value) { mix(std::to_string(value) + ";"); };
-  for (const ControlSpec& spec : MainCatalogue()) {
-    mix(spec.control.name);
-    mix_number(spec.control.id);
-    mix_number(static_cast<uint64_t>(spec.kind));
-    mix_number(spec.parent);
+  for (const ControlSpec& entry : MainCatalogue()) {
+    mix(entry.control.name);
+    mix_number(entry.control.id);
+    mix_number(static_cast<uint64_t>(entry.kind));
+    mix_number(entry.parent);
   }
   return hash;
 }

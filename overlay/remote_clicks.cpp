@@ -24,12 +24,12 @@ constexpr ClickKind kClickKinds[] = {
     {Kind::RadioBox, true},
 };
 
-bool ClickActs(const ControlSpec& spec) {
+bool ClickActs(const ControlSpec& entry) {
   for (const ClickKind& row : kClickKinds) {
-    if (row.kind != spec.kind)
+    if (row.kind != entry.kind)
       continue;
     return row.acts_unbound ||
-           std::any_of(spec.bindings.begin(), spec.bindings.end(),
+           std::any_of(entry.bindings.begin(), entry.bindings.end(),
                        [](const Binding& b) { return b.event == event::kClicked; });
   }
   return false;
@@ -38,9 +38,9 @@ bool ClickActs(const ControlSpec& spec) {
 }  // namespace
 
 ClickTarget FindClickTarget(std::string_view utf8_name) {
-  for (const ControlSpec& spec : MainCatalogue()) {
-    if (spec.control.name == utf8_name)
-      return {spec.control.id, ClickActs(spec)};
+  for (const ControlSpec& entry : MainCatalogue()) {
+    if (entry.control.name == utf8_name)
+      return {entry.control.id, ClickActs(entry)};
   }
   return {};
 }

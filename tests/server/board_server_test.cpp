@@ -58,11 +58,11 @@ TEST_F(ServerTest, WritesItsAddressAndAFreshTokenForTheOwnerAlone) {
 TEST_F(ServerTest, RefusesWhatItMust) {
   // A control a click acts on but the host cannot click now (disabled or hidden).
   std::string not_now;
-  for (const ControlSpec& spec : MainCatalogue()) {
-    const ClickTarget target = FindClickTarget(spec.control.name);
-    const Control* c = app_->model().Find(spec.control.id);
+  for (const ControlSpec& entry : MainCatalogue()) {
+    const ClickTarget target = FindClickTarget(entry.control.name);
+    const Control* c = app_->model().Find(entry.control.id);
     if (target.acts && c != nullptr && !app_->model().TakesInput(*c)) {
-      not_now = PercentEncoded(spec.control.name);
+      not_now = PercentEncoded(entry.control.name);
       break;
     }
   }
