@@ -106,14 +106,24 @@ kill "$notepad_pid" 2>/dev/null || true
 # the hotkey's) records both gifts, exactly as the Linux replay driver's record of the same
 # actions (the time line aside).
 click_at() { xdotool mousemove --sync $((X + frame_x + $1)) $((Y + frame_y + $2)) click 1; }
-click_at 404 56  # 按钮9, the 188-bean gift of the lollipop team
-click_at 404 56
+# 按钮9, the 188-bean gift of the lollipop team, twice: each click waits until the journal
+# holds it (a click that the window took for focus, just after notepad left, is given again).
 journal=$unpacked/scoreboard-journal.txt
-for _ in $(seq 100); do
-  [ "$(grep -c '^click 按钮9$' "$journal" 2>/dev/null)" = 2 ] && break
-  sleep 0.1
+gifts() {
+  local n
+  n=$(grep -c '^click 按钮9$' "$journal" 2>/dev/null) || true
+  echo "${n:-0}"
+}
+for want in 1 2; do
+  for _ in 1 2 3; do
+    click_at 404 56
+    for _ in $(seq 30); do
+      [ "$(gifts)" -ge "$want" ] && break 2
+      sleep 0.1
+    done
+  done
 done
-[ "$(grep -c '^click 按钮9$' "$journal" 2>/dev/null)" = 2 ] || fail "the journal did not keep both gifts"
+[ "$(gifts)" = 2 ] || fail "the journal kept $(gifts) gifts instead of 2"
 "$wineserver" -k
 wait "$exe_pid" 2>/dev/null || true
 (cd "$unpacked" && exec "$wine" cmd /c 恢复上一场.cmd >"$work/resume.log" 2>&1) &
@@ -125,13 +135,16 @@ for _ in $(seq 600); do
   sleep 0.2
 done
 [ -n "$window" ] || fail "恢复上一场.cmd showed no window within 120 s"
-sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"
-click_at 228 375
+# The start-up step enables the save button; a click before it is given again once 5 s
+# have brought no record.
 resumed=$unpacked/游戏数据保存2.txt
-for _ in $(seq 100); do
-  [ -f "$resumed" ] && break
-  sleep 0.1
+for _ in 1 2 3 4; do
+  click_at 228 375
+  for _ in $(seq 50); do
+    [ -f "$resumed" ] && break 2
+    sleep 0.1
+  done
 done
 [ -f "$resumed" ] || fail "no record after the resume"
 replay=${SCOREBOARD_REPLAY:-$root/build/scoreboard-replay}
