@@ -1,0 +1,55 @@
+// The display's scale: parsed, rounded and applied to catalogue lengths.
+#include "shell/display_scale.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "shell/setting_lines.h"
+
+namespace {
+
+bool InRange(double scale) {
+  return scale >= kSmallestScale && scale <= kLargestScale;
+}
+
+int32_t Rounded(double value) {
+  return static_cast<int32_t>(std::lround(value));
+}
+
+}  // namespace
+
+std::optional<double> ScaleFromText(std::string_view text) {
+  text = Trimmed(text);
+  double scale = 0;
+  const char* end = text.data() + text.size();
+  auto [stop, error] = std::from_chars(text.data(), end, scale, std::chars_format::fixed);
+  if (text.empty() || error != std::errc() || stop != end || !InRange(scale))
+    return std::nullopt;
+  return scale;
+}
+
+double ScaleFromDpi(double dots_per_inch) {
+  if (!std::isfinite(dots_per_inch) || dots_per_inch <= 0)
+    return 1.0;
+  double quarters = std::round(dots_per_inch / 96.0 * 4.0) / 4.0;
+  return std::fmin(std::fmax(quarters, kSmallestScale), kLargestScale);
+}
+
+int32_t Scaled(int32_t catalogue_pixels, double scale) {
+  int32_t scaled = Rounded(catalogue_pixels * scale);
+  if (scaled == 0 && catalogue_pixels != 0)
+    return catalogue_pixels > 0 ? 1 : -1;
+  return scaled;
+}
+
+Rect Scaled(const Rect& r, double scale) {
+  int32_t left = Rounded(r.left * scale);
+  int32_t top = Rounded(r.top * scale);
+  int32_t right = Rounded((r.left + r.width) * scale);
+  int32_t bottom = Rounded((r.top + r.height) * scale);
+  return {left, top, right - left, bottom - top};
+}
+
+int32_t Unscaled(int32_t display_pixels, double scale) {
+  return Rounded(display_pixels / scale);
+}
