@@ -186,8 +186,13 @@ prove() {
       tar -C "$second" -xf "$tarball"
       cp /etc/resolv.conf "$second/etc/resolv.conf" 2>/dev/null || true
       cp "$deb" "$root/root/scoreboard/scripts/check-deb.sh" \
-        "$root/root/scoreboard/scripts/window-session.sh" "$second/root/"
-      in_root "$second" sh -c "/root/check-deb.sh /root/$(basename "$deb")" 2>&1 | tail -n 15
+        "$root/root/scoreboard/scripts/window-session.sh" \
+        "$root/root/scoreboard/scripts/display-common.sh" "$second/root/"
+      # Where the save button is: the catalogue as the replay driver of that build dumps it.
+      in_root "$root" sh -c 'echo dump | /root/scoreboard/build-deb/scoreboard-replay --dir /tmp -' \
+        >"$second/root/controls.txt" 2>"$log/controls.log"
+      in_root "$second" sh -c "/root/check-deb.sh /root/$(basename "$deb") /root/controls.txt" 2>&1 |
+        tail -n 15
       status_deb=${PIPESTATUS[0]}
       echo "deb: check-deb.sh exit status $status_deb"
     fi
