@@ -64,7 +64,6 @@ clean_root_tarball() {
 }
 
 work=$(mktemp -d /var/tmp/fresh-machine-XXXXXX)
-display=""
 xvfb=""
 cleanup() {
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
@@ -101,13 +100,9 @@ in_root() {
 
 # The desktop: an Xvfb of this machine whose socket the roots see.
 mkdir -p /tmp/.X11-unix && chmod 1777 /tmp/.X11-unix
-for n in $(seq 150 199); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=:$n; break; fi
-done
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.2; done
+# shellcheck source=scripts/display-common.sh
+. "$root_dir/scripts/display-common.sh"
+start_private_display "$work" || { echo "fresh-machine-test: Xvfb did not start" >&2; exit 1; }
 
 # Plays the new user on one release; prints the outcome of each command and a summary
 # line, and fails when any command did.
