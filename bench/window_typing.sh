@@ -10,6 +10,6 @@ cmake --build "$build" --target window_typing_bench -j2 >/dev/null
 work=$(mktemp -d)
 xvfb=
 trap '[ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-. "$root/scripts/window-session.sh"
+. "$root/scripts/display-common.sh"
 start_private_display "$work" || { echo "Xvfb did not start" >&2; exit 1; }
 "$build/bench/window_typing_bench" "$@"

@@ -87,13 +87,17 @@ if(SCOREBOARD_TESTS)
            COMMAND appstreamcli validate --no-net ${metainfo_overrides}
                    ${prefix}/share/metainfo/${SCOREBOARD_APP_ID}.metainfo.xml)
   add_test(NAME packaging.installed_program_saves_into_data_folder
-           COMMAND ${packaging_dir}/tests/save-in-window.sh installed ${prefix}/bin/scoreboard)
+           COMMAND ${packaging_dir}/tests/save-in-window.sh installed ${prefix}/bin/scoreboard
+                   $<TARGET_FILE:scoreboard-replay>)
   add_test(NAME packaging.copied_program_saves_beside_itself
-           COMMAND ${packaging_dir}/tests/save-in-window.sh copied $<TARGET_FILE:scoreboard>)
+           COMMAND ${packaging_dir}/tests/save-in-window.sh copied $<TARGET_FILE:scoreboard>
+                   $<TARGET_FILE:scoreboard-replay>)
   add_test(NAME packaging.installed_program_without_home_saves_nowhere
-           COMMAND ${packaging_dir}/tests/save-in-window.sh homeless ${CMAKE_BINARY_DIR})
+           COMMAND ${packaging_dir}/tests/save-in-window.sh homeless ${CMAKE_BINARY_DIR}
+                   $<TARGET_FILE:scoreboard-replay>)
   add_test(NAME packaging.program_without_proc_saves_nowhere
-           COMMAND ${packaging_dir}/tests/save-in-window.sh placeless $<TARGET_FILE:scoreboard>)
+           COMMAND ${packaging_dir}/tests/save-in-window.sh placeless $<TARGET_FILE:scoreboard>
+                   $<TARGET_FILE:scoreboard-replay>)
   set_tests_properties(packaging.program_without_proc_saves_nowhere PROPERTIES SKIP_RETURN_CODE 77)
   set_tests_properties(packaging.desktop_entry_validates packaging.metainfo_validates
                        packaging.installed_program_saves_into_data_folder

@@ -2,11 +2,14 @@
 # Installs the scoreboard .deb on this (clean, throwaway) Debian root and checks that the
 # installed program opens its window for an ordinary user and saves into that user's
 # data folder. Run as root inside the root, e.g. in a chroot made by mmdebstrap:
-#   scripts/check-deb.sh /path/to/scoreboard_1.0.0_amd64.deb
-# Needs nothing but the .deb: apt-get fetches its dependencies and the test's own tools
+#   scripts/check-deb.sh /path/to/scoreboard_1.0.0_amd64.deb CONTROLS
+# CONTROLS is the catalogue as the replay driver dumps it (dump_controls in
+# scripts/display-common.sh), where the save button is found. Beside the .deb it needs
+# nothing: apt-get fetches its dependencies and the test's own tools
 # (a virtual X server and xdotool).
 set -eu
 deb=$1
+controls=${2:?"the controls dump, the second argument"}
 user=host
 uid=1000
 
@@ -14,10 +17,13 @@ fail() {
   echo "check-deb: $*" >&2
   exit 1
 }
+# shellcheck source=scripts/display-common.sh
+. "$(dirname "$0")/display-common.sh"
 # shellcheck source=scripts/window-session.sh
 . "$(dirname "$0")/window-session.sh"
 [ "$(id -u)" -eq 0 ] || fail "must run as root (it installs packages)"
 [ -f "$deb" ] || fail "no such package: $deb"
+[ -s "$controls" ] || fail "no controls dump: $controls"
 
 export DEBIAN_FRONTEND=noninteractive
 work=$(mktemp -d)

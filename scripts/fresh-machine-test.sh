@@ -64,7 +64,6 @@ clean_root_tarball() {
 }
 
 work=$(mktemp -d /var/tmp/fresh-machine-XXXXXX)
-display=""
 xvfb=""
 cleanup() {
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
@@ -101,13 +100,9 @@ in_root() {
 
 # The desktop: an Xvfb of this machine whose socket the roots see.
 mkdir -p /tmp/.X11-unix && chmod 1777 /tmp/.X11-unix
-for n in $(seq 150 199); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=:$n; break; fi
-done
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.2; done
+# shellcheck source=scripts/display-common.sh
+. "$root_dir/scripts/display-common.sh"
+start_private_display "$work" || { echo "fresh-machine-test: Xvfb did not start" >&2; exit 1; }
 
 # Plays the new user on one release; prints the outcome of each command and a summary
 # line, and fails when any command did.
@@ -186,8 +181,13 @@ prove() {
       tar -C "$second" -xf "$tarball"
       cp /etc/resolv.conf "$second/etc/resolv.conf" 2>/dev/null || true
       cp "$deb" "$root/root/scoreboard/scripts/check-deb.sh" \
-        "$root/root/scoreboard/scripts/window-session.sh" "$second/root/"
-      in_root "$second" sh -c "/root/check-deb.sh /root/$(basename "$deb")" 2>&1 | tail -n 15
+        "$root/root/scoreboard/scripts/window-session.sh" \
+        "$root/root/scoreboard/scripts/display-common.sh" "$second/root/"
+      # Where the save button is: the catalogue as the replay driver of that build dumps it.
+      in_root "$root" sh -c 'echo dump | /root/scoreboard/build-deb/scoreboard-replay --dir /tmp -' \
+        >"$second/root/controls.txt" 2>"$log/controls.log"
+      in_root "$second" sh -c "/root/check-deb.sh /root/$(basename "$deb") /root/controls.txt" 2>&1 |
+        tail -n 15
       status_deb=${PIPESTATUS[0]}
       echo "deb: check-deb.sh exit status $status_deb"
     fi

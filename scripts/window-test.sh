@@ -12,22 +12,35 @@ cmake --build "$build" --target scoreboard window_tests pictures_tests -j2
 ctest --test-dir "$build" --output-on-failure -R '(^|/)(Window|Pictures)'
 
 if [ "${1:-}" = "--screenshot" ]; then
-  display=:77
-  Xvfb $display -screen 0 1280x1024x24 -br -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
+  . "$root/scripts/display-common.sh"
   run=$(mktemp -d)
-  trap 'kill $xvfb 2>/dev/null; rm -rf "$run"' EXIT
+  app=""
+  trap '[ -z "$app" ] || kill "$app" 2>/dev/null; stop_private_display; rm -rf "$run"' EXIT
+  start_private_display "$run" || { echo "Xvfb did not start" >&2; exit 1; }
+  controls=$run/controls.txt
+  dump_controls "$build/scoreboard-replay" "$controls" || { echo "no controls dump" >&2; exit 1; }
   cp "$build/scoreboard" "$run/"
-  sleep 1
-  DISPLAY=$display "$run/scoreboard" &
+  # The board's own test dump (on SIGUSR1) says when the start-up progress is over.
+  SCOREBOARD_TEST_DUMP=$run/board.txt "$run/scoreboard" &
   app=$!
-  sleep 2
-  id=$(DISPLAY=$display xdotool search --name TobrikV2.4 | head -n 1)
-  eval "$(DISPLAY=$display xdotool getwindowgeometry --shell "$id")"
-  DISPLAY=$display xdotool mousemove $((X + 416)) $((Y + 20)) click 1 type 2  # 编辑框3
-  DISPLAY=$display xdotool mousemove $((X + 324)) $((Y + 56)) click 1         # 按钮7
-  sleep 4  # the start-up progress runs its course
-  DISPLAY=$display import -window "$id" "$root/docs/screenshot-linux.png"
-  kill $app
+  find_window TobrikV2.4 30 "$app" || exit 1
+  client_origin "$window"
+  click_control 编辑框3
+  xdotool type 2
+  click_control 按钮7
+  started_up() {
+    rm -f "$run/board.txt"
+    kill -USR1 "$app"
+    for _ in $(seq 20); do [ -s "$run/board.txt" ] && break; sleep 0.05; done
+    grep -qx '进度条1.position=100' "$run/board.txt" 2>/dev/null &&
+      grep -q '^透明标签4.text=.' "$run/board.txt"
+  }
+  tries=0
+  until started_up; do
+    tries=$((tries + 1))
+    [ "$tries" -lt 150 ] || { echo "the start-up progress never ended: $(cat "$run/board.txt")" >&2; exit 1; }
+    sleep 0.2
+  done
+  import -window "$window" "$root/docs/screenshot-linux.png"
   echo "saved docs/screenshot-linux.png"
 fi

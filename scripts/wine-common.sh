@@ -1,6 +1,7 @@
 # Shared by the scripts that run the Windows programs under Wine; source it.
 # Defines $wine and $wineserver (empty when Wine is missing) and:
 #   wine_display WORK   a private Xvfb whose number the server picks; exports DISPLAY
+#                       (scripts/display-common.sh, sourced here, has the window chores)
 #   wine_prefix WORK    a fresh Wine prefix in WORK/prefix, booted and settled
 #   wine_stop           ends the prefix's processes and the private display
 #   wine_work NAME      a fresh work folder in $work; at exit the program started as
@@ -10,19 +11,11 @@ wine=$(command -v wine || command -v wine64 ||
   { [ -x /usr/lib/wine/wine64 ] && echo /usr/lib/wine/wine64; } || true)
 wineserver=$(command -v wineserver ||
   { [ -x /usr/lib/wine/wineserver ] && echo /usr/lib/wine/wineserver; } || true)
-xvfb_pid=""
+# shellcheck source=scripts/display-common.sh
+. "$(dirname "${BASH_SOURCE[0]}")/display-common.sh"
 
 wine_display() {
-  local work=$1
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-  done
-  [ -s "$work/display" ] || return 1
-  DISPLAY=:$(cat "$work/display")
-  export DISPLAY
+  start_private_display "$1" 1280x1024x24
 }
 
 wine_prefix() {
@@ -34,11 +27,7 @@ wine_prefix() {
 
 wine_stop() {
   [ -n "$wineserver" ] && [ -n "${WINEPREFIX:-}" ] && "$wineserver" -k >/dev/null 2>&1
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-  fi
-  xvfb_pid=""
+  stop_private_display
 }
 
 wine_work() {

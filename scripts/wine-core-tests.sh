@@ -45,17 +45,11 @@ for needed in "$manifest" "$replay"; do
     exit 1
   fi
 done
-linux_replay=${SCOREBOARD_REPLAY:-$root/build/scoreboard-replay}
-if [ ! -x "$linux_replay" ]; then
-  { cmake -S "$root" -B "$root/build-winhost" -DSCOREBOARD_FLTK=OFF -DSCOREBOARD_TESTS=OFF \
-    -DSCOREBOARD_BENCH=OFF >/dev/null &&
-    cmake --build "$root/build-winhost" --target scoreboard-replay -j2 >/dev/null; } || {
-    echo "wine-core: FAILED: cannot build the Linux replay driver" >&2
-    echo "wine-core: 0 passed, 1 failed"
-    exit 1
-  }
-  linux_replay=$root/build-winhost/scoreboard-replay
-fi
+linux_replay=$(replay_driver "$root") || {
+  echo "wine-core: FAILED: cannot build the Linux replay driver" >&2
+  echo "wine-core: 0 passed, 1 failed"
+  exit 1
+}
 
 wine_work wine-core
 # Console programs only: no display, so Wine opens no window either.

@@ -47,14 +47,7 @@ if [ "${SCOREBOARD_WINE_NO_BUILD:-0}" != 1 ]; then
 fi
 exe=$root/build-win/scoreboard.exe
 [ -f "$exe" ] || fail "no $exe"
-replay=${SCOREBOARD_REPLAY:-$root/build/scoreboard-replay}
-if [ ! -x "$replay" ]; then
-  { cmake -S "$root" -B "$root/build-winhost" -DSCOREBOARD_FLTK=OFF -DSCOREBOARD_TESTS=OFF \
-    -DSCOREBOARD_BENCH=OFF >/dev/null &&
-    cmake --build "$root/build-winhost" --target scoreboard-replay -j2 >/dev/null; } ||
-    fail "cannot build the Linux replay driver"
-  replay=$root/build-winhost/scoreboard-replay
-fi
+replay=$(replay_driver "$root") || fail "cannot build the Linux replay driver"
 
 wine_work wine-serve
 
@@ -209,8 +202,8 @@ done
 exec {events}>&-
 
 # The server closes with the window: Alt+F4 ends the program, and nothing listens any more.
-window=$(xdotool search --onlyvisible --name 'Orvane' 2>/dev/null | head -n1 || true)
-[ -n "$window" ] || fail "no window of scoreboard.exe to close"
+find_window Orvane 30 "$exe_pid" 2>"$work/find.log" ||
+  fail "no window of scoreboard.exe to close: $(cat "$work/find.log")"
 xdotool key --window "$window" alt+F4 2>/dev/null
 status=""
 for _ in $(seq 150); do

@@ -57,14 +57,7 @@ exe=$root/build-win/scoreboard.exe
 [ -f "$exe" ] || fail "no $exe"
 [ -f "$root/build-win/win32_checks.exe" ] || fail "no build-win/win32_checks.exe"
 
-replay=${SCOREBOARD_REPLAY:-$root/build/scoreboard-replay}
-if [ ! -x "$replay" ]; then
-  cmake -S "$root" -B "$root/build-winhost" -DSCOREBOARD_FLTK=OFF -DSCOREBOARD_TESTS=OFF \
-    -DSCOREBOARD_BENCH=OFF >/dev/null || fail "cannot configure the host build"
-  cmake --build "$root/build-winhost" --target scoreboard-replay -j2 >/dev/null ||
-    fail "cannot build the replay driver"
-  replay=$root/build-winhost/scoreboard-replay
-fi
+replay=$(replay_driver "$root") || fail "cannot build the Linux replay driver"
 
 # --- a private display and Wine prefix ----------------------------------------------
 wine_work wine-test
@@ -93,21 +86,8 @@ grep '^FAIL' "$work/checks.log" >&2 && fail "win32_checks.exe reported failures"
 echo "wine-test: $(tail -n1 "$work/checks.log" | tr -d '\r')"
 
 # --- where each control sits: the catalogue, as the replay driver dumps it --------------
-layout_dir=$work/layout
-mkdir -p "$layout_dir"
-echo dump | "$replay" --dir "$layout_dir" - >"$work/layout.txt" || fail "replay dump failed"
-# Client coordinates of a control's centre, group box offsets included.
-centre_of() {
-  awk -v want="$1" '
-    { split($4, r, /[,x]/); left[$1] = r[1]; top[$1] = r[2]; w[$1] = r[3]; h[$1] = r[4];
-      p = $5; sub(/^parent=/, "", p); parent[$1] = p }
-    END {
-      if (!(want in left)) exit 1
-      x = left[want] + int(w[want] / 2); y = top[want] + int(h[want] / 2)
-      if (parent[want] != "-") { x += left[parent[want]]; y += top[parent[want]] }
-      print x, y
-    }' "$work/layout.txt"
-}
+controls=$work/controls.txt
+dump_controls "$replay" "$controls" || fail "replay dump failed"
 
 # --- the program under Wine --------------------------------------------------------------
 run_dir=$work/run
@@ -120,48 +100,24 @@ printf '\357\273\277# the streaming software reads this folder\r\noverlay-dir ov
 (cd "$run_dir" && exec "$wine" scoreboard.exe >"$work/exe.log" 2>&1) &
 exe_pid=$!
 
-window=""
-for _ in $(seq 1 600); do
-  window=$(xdotool search --onlyvisible --name 'Orvane' 2>/dev/null | head -n1 || true)
-  [ -n "$window" ] && break
-  kill -0 "$exe_pid" 2>/dev/null || fail "scoreboard.exe ended before its window showed: $(cat "$work/exe.log")"
-  sleep 0.2
-done
-[ -n "$window" ] || fail "no window within 120 s"
-sleep 1  # let the created handler and the first paint finish
-
-eval "$(xdotool getwindowgeometry --shell "$window")"
-# Without a window manager Wine maps the client area alone; with one, the X window may
-# hold the frame too, which the client-area size tells apart.
-frame_x=0
-frame_y=0
-if [ "$WIDTH" -ge 478 ]; then
-  frame_x=$(((WIDTH - 472) / 2))
-  frame_y=$((HEIGHT - 585 - frame_x))
-fi
-origin_x=$((X + frame_x))
-origin_y=$((Y + frame_y))
+find_window Orvane 120 "$exe_pid" 2>"$work/find.log" ||
+  fail "$(cat "$work/find.log"); its output: $(cat "$work/exe.log")"
+client_origin "$window"
 echo "wine-test: window $window at $X,$Y size ${WIDTH}x$HEIGHT, client origin $origin_x,$origin_y"
 
-click_control() {
-  local at
-  at=$(centre_of "$1") || fail "no control $1 in the catalogue"
-  set -- $at
-  xdotool mousemove --sync $((origin_x + $1)) $((origin_y + $2)) click 1 2>/dev/null
+# A click, then the pause a host leaves before the next input: the session's keys go to
+# the control the click focused.
+click() {
+  click_control "$1" || fail "no control $1 in the catalogue"
   sleep 0.4
 }
 
 # Screen rectangle "WxH+X+Y" of a control, group box offsets included.
 screen_rect_of() {
-  awk -v want="$1" -v ox="$origin_x" -v oy="$origin_y" '
-    { split($4, r, /[,x]/); left[$1] = r[1]; top[$1] = r[2]; w[$1] = r[3]; h[$1] = r[4];
-      p = $5; sub(/^parent=/, "", p); parent[$1] = p }
-    END {
-      if (!(want in left)) exit 1
-      x = left[want]; y = top[want]
-      if (parent[want] != "-") { x += left[parent[want]]; y += top[parent[want]] }
-      printf "%dx%d+%d+%d\n", w[want], h[want], ox + x, oy + y
-    }' "$work/layout.txt"
+  local rect
+  rect=$(control_rect "$1" "$controls") || return 1
+  set -- $rect
+  echo "${3}x$4+$((origin_x + $1))+$((origin_y + $2))"
 }
 
 # Pixels of one colour (#rrggbb, each channel within 60) in a screen rectangle.
@@ -192,7 +148,7 @@ pick_colour() {
     \#[0-9a-fA-F][0-9a-fA-F][0-9a-fA-F][0-9a-fA-F][0-9a-fA-F][0-9a-fA-F]) ;;
     *) fail "pick needs a colour #rrggbb, not \"$colour\"" ;;
   esac
-  click_control "$name"
+  click "$name"
   for _ in $(seq 1 25); do
     palette=$(other_windows | head -n1)
     [ -n "$palette" ] && break
@@ -216,21 +172,26 @@ pick_colour() {
 # Group box captions in their catalogue colours (a themed group box would draw them
 # black): in the top strip of each box, where its caption sits, pixels whose red (or
 # blue) channel stands well above the other two. Thin strokes are blended with the
-# face colour, so the test asks for the hue, not the exact colour.
+# face colour, so the test asks for the hue, not the exact colour. The window may still
+# be painting its first frame: the count is taken again until it is reached, for 30 s.
 caption_colour_check() {
-  local name=$1 channel=$2 rect count
+  local name=$1 channel=$2 rect count=0 end=$((SECONDS + 30))
   rect=$(screen_rect_of "$name") || fail "no $name in the catalogue"
   rect=$(echo "$rect" | sed -E 's/^([0-9]+)x[0-9]+/\1x14/')
-  count=$(import -window root -crop "$rect" +repage -depth 8 txt:- 2>/dev/null |
-    awk -v want="$channel" '
-      BEGIN { n = 0 }
-      /^[0-9]/ {
-        v = $2; gsub(/[()]/, "", v); split(v, c, ",")
-        main = want == "red" ? c[1] : c[3]; other1 = c[2]; other2 = want == "red" ? c[3] : c[1]
-        if (main > 150 && main - other1 > 80 && main - other2 > 80) n++
-      }
-      END { print n }')
-  [ "$count" -ge 15 ] || fail "the caption of $name is not drawn in $channel ($count pixels)"
+  while :; do
+    count=$(import -window root -crop "$rect" +repage -depth 8 txt:- 2>/dev/null |
+      awk -v want="$channel" '
+        BEGIN { n = 0 }
+        /^[0-9]/ {
+          v = $2; gsub(/[()]/, "", v); split(v, c, ",")
+          main = want == "red" ? c[1] : c[3]; other1 = c[2]; other2 = want == "red" ? c[3] : c[1]
+          if (main > 150 && main - other1 > 80 && main - other2 > 80) n++
+        }
+        END { print n }')
+    [ "$count" -ge 15 ] && break
+    [ "$SECONDS" -lt "$end" ] || fail "the caption of $name is not drawn in $channel ($count pixels after 30 s)"
+    sleep 0.2
+  done
   echo "wine-test: the caption of $name is drawn in $channel ($count pixels)"
 }
 caption_colour_check 分组框1 red
@@ -249,11 +210,11 @@ while IFS= read -r line || [ -n "$line" ]; do
   name=$2
   case "$command" in
     click)
-      click_control "$name"
+      click "$name"
       ;;
     type)
       text=${line#type "$name" }
-      click_control "$name"
+      click "$name"
       # Without a window manager xdotool warns about the input focus; the keys still go.
       xdotool key ctrl+Home ctrl+shift+End 2>/dev/null
       if [[ "$text" =~ ^[0-9]+$ ]]; then
@@ -278,7 +239,23 @@ while IFS= read -r line || [ -n "$line" ]; do
   esac
   # The board with a credited gift makes the better picture.
   if [ -n "$shots" ] && [ "$command" = click ] && [ "$name" = 按钮7 ]; then
-    sleep 3  # the start-up progress has run its course and shows the signature
+    # The start-up progress has run its course: the board is signed (dark strokes in
+    # the signature's place) and nothing on it moves any more.
+    signature=$(screen_rect_of 透明标签4) || fail "no 透明标签4 in the catalogue"
+    end=$((SECONDS + 30))
+    last=""
+    signed=0
+    while :; do
+      signed=$(import -window root -crop "$signature" +repage -depth 8 txt:- 2>/dev/null |
+        awk -F'[(),]' '/^[0-9]/ { if ($3 + $4 + $5 < 360) n++ } END { print n + 0 }')
+      now=$(import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -depth 8 rgb:- \
+        2>/dev/null | md5sum)
+      [ "$signed" -ge 30 ] && [ "$now" = "$last" ] && break
+      [ "$SECONDS" -lt "$end" ] ||
+        fail "the board was not signed and still within 30 s ($signed dark pixels in 透明标签4)"
+      last=$now
+      sleep 0.5
+    done
     import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots" 2>/dev/null ||
       echo "wine-test: no screenshot (ImageMagick's import missing?)"
   fi
@@ -290,24 +267,45 @@ while IFS= read -r line || [ -n "$line" ]; do
 done <"$session"
 
 if [ -n "$picked_colour" ]; then
-  after=$(count_colour "$line_rect" "$picked_colour")
-  [ "$after" -ge 20 ] || fail "编辑框1 is not drawn in $picked_colour after its edit ($after pixels)"
+  end=$((SECONDS + 15))
+  until after=$(count_colour "$line_rect" "$picked_colour") && [ "$after" -ge 20 ]; do
+    [ "$SECONDS" -lt "$end" ] ||
+      fail "编辑框1 is not drawn in $picked_colour after its edit ($after pixels after 15 s)"
+    sleep 0.2
+  done
   echo "wine-test: the lollipop team line is drawn in $picked_colour ($after pixels)"
 fi
 
+# --- the same session on Linux ----------------------------------------------------------
 record_name=游戏数据保存.txt
+replay_dir=$work/replay
+mkdir -p "$replay_dir"
+mkdir -p "$replay_dir/overlay"
+"$replay" --dir "$replay_dir" --now "2016-05-03 14:05:09" --overlay-dir "$replay_dir/overlay" \
+  "$session" >"$work/replay.out" ||
+  fail "the replay driver failed: $(cat "$work/replay.out")"
+linux_record=$replay_dir/$record_name
+[ -s "$linux_record" ] || fail "the replay driver wrote no $record_name"
+
+time_key=$(printf '时间=' | iconv -f UTF-8 -t GB18030)
+grep -a -v "^$time_key" "$linux_record" >"$work/linux.cmp" || true
+# The Windows record, once written whole: the same bytes as the Linux one (the time aside).
 wine_record=$run_dir/$record_name
+wine_record_whole() {
+  [ -s "$wine_record" ] || return 1
+  grep -a -v "^$time_key" "$wine_record" >"$work/wine.cmp" || true
+  cmp -s "$work/wine.cmp" "$work/linux.cmp"
+}
 for _ in $(seq 1 150); do
-  [ -s "$wine_record" ] && break
+  wine_record_whole && break
   sleep 0.2
 done
 [ -s "$wine_record" ] || fail "scoreboard.exe wrote no $record_name (run folder: $(ls "$run_dir"))"
-sleep 0.5
 
 # Escape and Enter close nothing: the window must outlive them.
 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
 xdotool key --window "$window" Escape Return KP_Enter 2>/dev/null
-sleep 0.8
+sleep 0.8  # nothing to wait for: the window must still be there after this while
 kill -0 "$exe_pid" 2>/dev/null && xdotool search --onlyvisible --name 'Orvane' >/dev/null 2>&1 ||
   fail "the window closed on Escape or Enter"
 
@@ -329,19 +327,8 @@ exe_pid=""
 [ -n "$status" ] || { kill "$exe_pid_was" 2>/dev/null; fail "the window did not close on Alt+F4"; }
 [ "$status" = 0 ] || fail "scoreboard.exe ended with status $status"
 
-# --- the same session on Linux ----------------------------------------------------------
-replay_dir=$work/replay
-mkdir -p "$replay_dir"
-mkdir -p "$replay_dir/overlay"
-"$replay" --dir "$replay_dir" --now "2016-05-03 14:05:09" --overlay-dir "$replay_dir/overlay" \
-  "$session" >"$work/replay.out" ||
-  fail "the replay driver failed: $(cat "$work/replay.out")"
-linux_record=$replay_dir/$record_name
-[ -s "$linux_record" ] || fail "the replay driver wrote no $record_name"
-
-time_key=$(printf '时间=' | iconv -f UTF-8 -t GB18030)
+# --- the record against the Linux one -----------------------------------------------------
 grep -a -v "^$time_key" "$wine_record" >"$work/wine.cmp" || true
-grep -a -v "^$time_key" "$linux_record" >"$work/linux.cmp" || true
 grep -a -q "^$time_key" "$wine_record" || fail "the Windows record has no time line"
 if ! cmp -s "$work/wine.cmp" "$work/linux.cmp"; then
   echo "--- Windows record (UTF-8 view)" >&2

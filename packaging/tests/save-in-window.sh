@@ -1,6 +1,7 @@
 #!/bin/sh
 # Starts the window program on a private X server as a host would, clicks
-# "保存游戏数据" and checks where the record lands.
+# "保存游戏数据" (where the replay driver REPLAY, the last argument, dumps it) and checks
+# where the record lands.
 #   save-in-window.sh installed PROGRAM   the program of an installed (read-only) tree:
 #                                         the record goes to ~/.local/share/scoreboard
 #   save-in-window.sh copied PROGRAM      a copy in a folder of its own: the record goes
@@ -16,11 +17,12 @@
 #                                         box and no record lands beside it, in the current
 #                                         folder or at the root (exit 77, skipped, where no
 #                                         mount namespace can be made)
-# Run as root, the installed and copied programs run as nobody, so the read-only tree
+# Each mode takes REPLAY after its argument. Run as root, the installed and copied programs run as nobody, so the read-only tree
 # really refuses writes; the homeless and placeless ones run as the caller.
 set -eu
 mode=$1
 program=$2
+replay=${3:?"the replay driver, the last argument"}
 
 work=$(mktemp -d)
 xvfb=""
@@ -35,8 +37,12 @@ fail() {
   echo "save-in-window ($mode): $*" >&2
   exit 1
 }
+# shellcheck source=scripts/display-common.sh
+. "$(dirname "$0")/../../scripts/display-common.sh"
 # shellcheck source=scripts/window-session.sh
 . "$(dirname "$0")/../../scripts/window-session.sh"
+controls=$work/controls.txt
+dump_controls "$replay" "$controls" || fail "the replay driver $replay dumped no controls"
 
 home=$work/home
 mkdir -p "$home"

@@ -48,35 +48,20 @@ unzip -q "$zip_path" -d "$unpacked"
 wine_display "$work" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 wine_prefix "$work" || fail "wineboot failed"
 
+# Where each control is: the catalogue as the Linux replay driver dumps it.
+replay=$(replay_driver "$root") || fail "cannot build the Linux replay driver"
+controls=$work/controls.txt
+dump_controls "$replay" "$controls" || fail "the replay driver dumped no controls"
+
 (cd "$unpacked" && exec "$wine" scoreboard.exe --hotkeys hotkeys-sample.txt >"$work/exe.log" 2>&1) &
 exe_pid=$!
-window=""
-for _ in $(seq 600); do
-  window=$(xdotool search --onlyvisible --name 'Orvane' 2>/dev/null | head -n1 || true)
-  [ -n "$window" ] && break
-  kill -0 "$exe_pid" 2>/dev/null || fail "scoreboard.exe ended before its window showed"
-  sleep 0.2
-done
-[ -n "$window" ] || fail "no window within 120 s"
-sleep 1  # the start-up step enables the save button
+find_window Orvane 120 "$exe_pid" 2>"$work/find.log" || fail "$(cat "$work/find.log")"
+client_origin "$window"
 
-# Without a window manager Wine maps the client area alone; with one, the frame too.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-frame_x=0
-frame_y=0
-if [ "$WIDTH" -ge 478 ]; then
-  frame_x=$(((WIDTH - 472) / 2))
-  frame_y=$((HEIGHT - 585 - frame_x))
-fi
-# "保存游戏数据" (超级按钮1): the middle of the button, in client coordinates.
-xdotool mousemove --sync $((X + frame_x + 228)) $((Y + frame_y + 375)) click 1
-
+# "保存游戏数据" (超级按钮1), given again until the start-up step has enabled it.
 record=$unpacked/游戏数据保存.txt
-for _ in $(seq 100); do
-  [ -f "$record" ] && break
-  sleep 0.1
-done
-[ -f "$record" ] || fail "no record beside the unpacked exe"
+click_control_until 超级按钮1 test -f "$record" ||
+  fail "no record beside the unpacked exe after four clicks (folder: $(ls "$unpacked" | tr '\n' ' '))"
 grep -q "$(printf '\261\243\264\346')" "$record" || fail "the record lacks its section"
 grep -a 'scoreboard:' "$work/exe.log" && fail "the sample hotkey file has problems"
 
@@ -105,7 +90,6 @@ kill "$notepad_pid" 2>/dev/null || true
 # 恢复上一场.cmd: the board is back, so its next save (the third, after the click's and
 # the hotkey's) records both gifts, exactly as the Linux replay driver's record of the same
 # actions (the time line aside).
-click_at() { xdotool mousemove --sync $((X + frame_x + $1)) $((Y + frame_y + $2)) click 1; }
 # 按钮9, the 188-bean gift of the lollipop team, twice: each click waits until the journal
 # holds it (a click that the window took for focus, just after notepad left, is given again).
 journal=$unpacked/scoreboard-journal.txt
@@ -114,41 +98,20 @@ gifts() {
   n=$(grep -c '^click 按钮9$' "$journal" 2>/dev/null) || true
   echo "${n:-0}"
 }
+gifts_at_least() { [ "$(gifts)" -ge "$1" ]; }
 for want in 1 2; do
-  for _ in 1 2 3; do
-    click_at 404 56
-    for _ in $(seq 30); do
-      [ "$(gifts)" -ge "$want" ] && break 2
-      sleep 0.1
-    done
-  done
+  click_control_until 按钮9 gifts_at_least "$want" || break
 done
 [ "$(gifts)" = 2 ] || fail "the journal kept $(gifts) gifts instead of 2"
 "$wineserver" -k
 wait "$exe_pid" 2>/dev/null || true
 (cd "$unpacked" && exec "$wine" cmd /c 恢复上一场.cmd >"$work/resume.log" 2>&1) &
 exe_pid=$!
-window=""
-for _ in $(seq 600); do
-  window=$(xdotool search --onlyvisible --name 'Orvane' 2>/dev/null | head -n1 || true)
-  [ -n "$window" ] && break
-  sleep 0.2
-done
-[ -n "$window" ] || fail "恢复上一场.cmd showed no window within 120 s"
-eval "$(xdotool getwindowgeometry --shell "$window")"
-# The start-up step enables the save button; a click before it is given again once 5 s
-# have brought no record.
+find_window Orvane 120 2>"$work/find.log" ||
+  fail "恢复上一场.cmd showed no window: $(cat "$work/find.log")"
+client_origin "$window"
 resumed=$unpacked/游戏数据保存2.txt
-for _ in 1 2 3 4; do
-  click_at 228 375
-  for _ in $(seq 50); do
-    [ -f "$resumed" ] && break 2
-    sleep 0.1
-  done
-done
-[ -f "$resumed" ] || fail "no record after the resume"
-replay=${SCOREBOARD_REPLAY:-$root/build/scoreboard-replay}
-[ -x "$replay" ] || fail "no Linux replay driver at $replay"
+click_control_until 超级按钮1 test -f "$resumed" || fail "no record after the resume"
 mkdir "$work/linux"
 printf 'click 超级按钮1\nclick 超级按钮1\nclick 按钮9\nclick 按钮9\nclick 超级按钮1\n' |
   "$replay" --dir "$work/linux" >/dev/null || fail "the Linux replay driver failed"

@@ -43,10 +43,10 @@ within() {
   done
 }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-within 20 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+# shellcheck source=scripts/display-common.sh
+. "$(dirname "$0")/../../scripts/display-common.sh"
+start_private_display "$work" || fail "Xvfb did not start"
+pids+=("$xvfb")
 
 mkdir "$work/board"
 cp "$program" "$work/board/"

@@ -23,12 +23,15 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "control_places.h"
+#include "private_display.h"
 #include "shell/control_ids.h"
 #include "shell/control_roles.h"
 #include "shell/hotkey_file.h"
@@ -118,29 +121,10 @@ class HotkeysWindow : public ::testing::Test {
     }
     dir_ = NewTemporaryFolder("hotkeys-window");
     ASSERT_FALSE(dir_.empty());
-    int number_pipe[2];
-    ASSERT_EQ(pipe(number_pipe), 0);
-    const std::string write_end = std::to_string(number_pipe[1]);
-    const char* argv[] = {"Xvfb",      "-displayfd", write_end.c_str(),
-                          "-screen",   "0",          "1280x1024x24",
-                          "-nolisten", "tcp",        nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addclose(&actions, number_pipe[0]);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const int spawned =
-        posix_spawnp(&xvfb_, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(number_pipe[1]);
-    std::string number;
-    char digit = 0;
-    while (spawned == 0 && read(number_pipe[0], &digit, 1) == 1 && digit != '\n') number += digit;
-    close(number_pipe[0]);
-    ASSERT_FALSE(number.empty()) << "Xvfb did not start";
-    const std::string display = ":" + number;
-    setenv("DISPLAY", display.c_str(), 1);
-    x_ = XOpenDisplay(display.c_str());
+    display_ = std::make_unique<PrivateDisplay>("1280x1024x24");
+    ASSERT_FALSE(display_->name().empty()) << "Xvfb did not start";
+    setenv("DISPLAY", display_->name().c_str(), 1);
+    x_ = XOpenDisplay(display_->name().c_str());
     ASSERT_NE(x_, nullptr);
     // The other program's window, which has the focus whenever a hotkey is pressed.
     other_ = XCreateSimpleWindow(x_, DefaultRootWindow(x_), 0, 0, 200, 100, 0, 0, 0xffffff);
@@ -157,10 +141,7 @@ class HotkeysWindow : public ::testing::Test {
     }
     if (x_ != nullptr)
       XCloseDisplay(x_);
-    if (xvfb_ > 0) {
-      kill(xvfb_, SIGTERM);
-      waitpid(xvfb_, nullptr, 0);
-    }
+    display_.reset();
     std::error_code ignored;
     fs::remove_all(dir_, ignored);
   }
@@ -226,7 +207,8 @@ class HotkeysWindow : public ::testing::Test {
   }
 
   fs::path dir_, dump_;
-  pid_t xvfb_ = -1, app_ = -1;
+  std::unique_ptr<PrivateDisplay> display_;
+  pid_t app_ = -1;
   Display* x_ = nullptr;
   ::Window other_ = 0;
 };
@@ -358,10 +340,11 @@ TEST_F(HotkeysWindow, TheSampleClicksAsTheMouseDoesWhileAnotherWindowHasTheFocus
     // gifts are pressed in both states.
     SetNumLock(i >= steps.size() / 2);
     if (!step.quantity_box.empty()) {
-      const int top = step.quantity_box == "编辑框3" ? 8 : 128;
+      const ControlPlace& quantity = PlaceOf(step.quantity_box);
       // Without a window manager a click gives no window the focus: the test gives it.
-      Xdotool("windowfocus --sync " + window_id + " mousemove " + std::to_string(win_x + 368 + 48) +
-              " " + std::to_string(win_y + top + 12) + " click 1 type " + step.quantity);
+      Xdotool("windowfocus --sync " + window_id + " mousemove " +
+              std::to_string(win_x + quantity.centre_x()) + " " +
+              std::to_string(win_y + quantity.centre_y()) + " click 1 type " + step.quantity);
       ASSERT_TRUE(WaitUntil([&] { return Shown(step.quantity_box) == step.quantity; }));
     }
     FocusTheOtherWindow();

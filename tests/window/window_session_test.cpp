@@ -19,7 +19,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -27,6 +29,8 @@
 #include <vector>
 
 #include "clipboard_in_pieces.h"
+#include "control_places.h"
+#include "private_display.h"
 #include "resources/pictures.h"
 #include "server/http_client.h"
 
@@ -82,6 +86,17 @@ int WaitFor(pid_t pid, std::chrono::milliseconds limit) {
   return -1;
 }
 
+// Asks `done` again every 50 ms until it holds or `limit` passes; answers its last answer.
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 10s) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() >= end)
+      return done();
+    std::this_thread::sleep_for(50ms);
+  }
+  return true;
+}
+
 // The record file's lines without the time line, which differs from run to run.
 std::string WithoutTimeLine(const std::string& bytes) {
   const std::string time_key = "\xCA\xB1\xBC\xE4=";  // "时间=" in GB18030
@@ -114,26 +129,12 @@ class WindowSession : public ::testing::TestWithParam<const char*> {
       if (!OnPath(tool))
         FAIL() << tool << " is not installed (scripts/install-deps.sh all)";
     }
-    // A free display number: no lock file and no socket.
-    for (int n = 57; n < 120; ++n) {
-      if (!fs::exists("/tmp/.X" + std::to_string(n) + "-lock") &&
-          !fs::exists("/tmp/.X11-unix/X" + std::to_string(n))) {
-        display_ =
-            std::string(":").append(std::to_string(n));  // g++ 12: false -Wrestrict on ":" + s
-        break;
-      }
-    }
-    ASSERT_FALSE(display_.empty());
-    xvfb_ = Spawn({"Xvfb", display_, "-screen", "0",
-                   std::to_string(kScreenW) + "x" + std::to_string(kScreenH) + "x24", "-br",
-                   "-nolisten", "tcp"});
-    ASSERT_GT(xvfb_, 0);
-    setenv("DISPLAY", display_.c_str(), 1);
-    for (int i = 0; i < 100 && x_ == nullptr; ++i) {
-      std::this_thread::sleep_for(50ms);
-      x_ = XOpenDisplay(display_.c_str());
-    }
-    ASSERT_NE(x_, nullptr) << "Xvfb did not start on " << display_;
+    display_ = std::make_unique<PrivateDisplay>(
+        std::to_string(kScreenW) + "x" + std::to_string(kScreenH) + "x24", "-br");
+    ASSERT_FALSE(display_->name().empty()) << "Xvfb did not start";
+    setenv("DISPLAY", display_->name().c_str(), 1);
+    x_ = XOpenDisplay(display_->name().c_str());
+    ASSERT_NE(x_, nullptr) << "no connection to " << display_->name();
 
     char pattern[] = "/tmp/window-test-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -152,10 +153,7 @@ class WindowSession : public ::testing::TestWithParam<const char*> {
     }
     if (x_ != nullptr)
       XCloseDisplay(x_);
-    if (xvfb_ > 0) {
-      kill(xvfb_, SIGTERM);
-      waitpid(xvfb_, nullptr, 0);
-    }
+    display_.reset();
     if (!run_dir_.empty())
       fs::remove_all(run_dir_);
   }
@@ -164,10 +162,15 @@ class WindowSession : public ::testing::TestWithParam<const char*> {
     ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << arguments;
     std::this_thread::sleep_for(150ms);
   }
-  // A click at the centre of a control's catalogue rectangle (window coordinates).
-  void Click(int left, int top, int width, int height) {
-    X("mousemove " + std::to_string(win_x_ + left + width / 2) + " " +
-      std::to_string(win_y_ + top + height / 2) + " click 1");
+  // A click at the middle of a control, or at a point DX, DY from its top-left corner.
+  void Click(const std::string& control) {
+    const ControlPlace& place = PlaceOf(control);
+    ClickAt(control, place.width / 2, place.height / 2);
+  }
+  void ClickAt(const std::string& control, int dx, int dy) {
+    const ControlPlace& place = PlaceOf(control);
+    X("mousemove " + std::to_string(win_x_ + place.left + dx) + " " +
+      std::to_string(win_y_ + place.top + dy) + " click 1");
   }
 
   // Starts the program, waits for its window and notes where its client area lies.
@@ -226,6 +229,15 @@ class WindowSession : public ::testing::TestWithParam<const char*> {
     return board;
   }
 
+  // The board once `done` holds for it, read again until then (10 s at most): what a key
+  // or click sent before changes may take a while on a loaded machine. The last board read
+  // when the deadline passes, for the test's expectations to report.
+  Board BoardWhen(const std::function<bool(const Board&)>& done) {
+    Board board = ReadBoard();
+    WaitUntil([&] { return done(board) || (board = ReadBoard(), done(board)); });
+    return board;
+  }
+
   // Waits, about 10 s at most, until the start-up step lets the host use `control`.
   bool WaitUntilTakesInput(const std::string& control) {
     for (int i = 0; i < 100; ++i)
@@ -268,6 +280,20 @@ class WindowSession : public ::testing::TestWithParam<const char*> {
     EXPECT_EQ(std::system(command.c_str()), 0);
     const std::string bytes = ReadAll(raw);
     return {bytes.begin(), bytes.end()};
+  }
+
+  // The client area once it has stopped changing: two grabs in a row agree (within 5 s;
+  // the last grab after that).
+  std::vector<uint8_t> SteadyGrab() {
+    std::vector<uint8_t> last = Grab();
+    for (int i = 0; i < 50; ++i) {
+      std::this_thread::sleep_for(100ms);
+      std::vector<uint8_t> again = Grab();
+      if (again == last)
+        break;
+      last = std::move(again);
+    }
+    return last;
   }
 
   // Another window of the program on the screen (a message box), as x, y, w, h in
@@ -319,8 +345,8 @@ class WindowSession : public ::testing::TestWithParam<const char*> {
 
   bool Running() { return WaitFor(app_, 50ms) < 0; }
 
-  std::string display_;
-  pid_t xvfb_ = -1, app_ = -1;
+  std::unique_ptr<PrivateDisplay> display_;
+  pid_t app_ = -1;
   Display* x_ = nullptr;
   fs::path run_dir_;
   fs::path dump_;
@@ -350,16 +376,19 @@ TEST_P(WindowSession, OpensCentredPlaysASessionAndSavesTheRecord) {
   ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
 
   // The host types 2 into the lollipop quantity box and credits the 188-bean gift.
-  Click(368, 8, 96, 24);  // 编辑框3
+  Click("编辑框3");
   X("type --delay 50 2");
-  Click(384, 32, 40, 48);  // 按钮9
-  std::this_thread::sleep_for(300ms);
-  const std::vector<uint8_t> after_gift = Grab();
+  Click("按钮9");
+  ASSERT_TRUE(WaitUntil([&] { return ReadBoard()["编辑框9.text"] == "376"; }))
+      << "the gift was not credited: 编辑框9 shows " << ReadBoard()["编辑框9.text"];
+  const std::vector<uint8_t> after_gift = SteadyGrab();
 
-  Click(16 + 8, 251 + 12, 24, 20);  // 按钮20, the fixed amount 10 (inside 分组框5)
-  Click(88, 363, 72, 24);           // 按钮51, the host team kneels
-  Click(160, 363, 136, 24);         // 超级按钮1, "保存游戏数据"
-  std::this_thread::sleep_for(500ms);
+  Click("按钮20");     // the fixed amount 10 (inside 分组框5)
+  Click("按钮51");     // the host team kneels
+  Click("超级按钮1");  // "保存游戏数据"
+  const fs::path record = "游戏数据保存.txt";
+  EXPECT_TRUE(WaitUntil([&] { return fs::exists(run_dir_ / "window" / record); }))
+      << "no record in the window's folder";
 
   // The same session through the replay driver.
   const fs::path script = run_dir_ / "session.script";
@@ -373,7 +402,6 @@ TEST_P(WindowSession, OpensCentredPlaysASessionAndSavesTheRecord) {
                            "click 超级按钮1\n";
   const std::string replay = Capture(std::string(REPLAY_BINARY) + " --dir " +
                                      (run_dir_ / "replay").string() + " " + script.string());
-  const fs::path record = "游戏数据保存.txt";
   ASSERT_TRUE(fs::exists(run_dir_ / "replay" / record)) << replay;
   ASSERT_TRUE(fs::exists(run_dir_ / "window" / record));
   const std::string expected = ReadAll(run_dir_ / "replay" / record);
@@ -391,8 +419,9 @@ TEST_P(WindowSession, OpensCentredPlaysASessionAndSavesTheRecord) {
             b = static_cast<int>(colour & 0xFF);
   ASSERT_EQ(after_gift.size(), 472u * 581u * 3u);
   int coloured = 0;
-  for (int y = 26; y < 50; ++y) {
-    for (int x = 20; x < 92; ++x) {
+  const ControlPlace& score = PlaceOf("编辑框9");
+  for (int y = score.top; y < score.top + score.height; ++y) {
+    for (int x = score.left; x < score.left + score.width; ++x) {
       const uint8_t* p = Pixel(after_gift, x, y);
       coloured += std::abs(p[0] - r) + std::abs(p[1] - g) + std::abs(p[2] - b) < 40 ? 1 : 0;
     }
@@ -402,18 +431,20 @@ TEST_P(WindowSession, OpensCentredPlaysASessionAndSavesTheRecord) {
   // Each picture button shows the middle of its picture, centred at its own size.
   struct Gift {
     const char* picture;
-    int left, top;
+    const char* button;
   };
-  for (const Gift& gift : {Gift{"gift1", 304, 32}, Gift{"gift3", 384, 32}, Gift{"gift7", 384, 199},
-                           Gift{"gift6", 344, 199}}) {
+  for (const Gift& gift : {Gift{"gift1", "按钮7"}, Gift{"gift3", "按钮9"}, Gift{"gift7", "按钮4"},
+                           Gift{"gift6", "按钮5"}}) {
     SCOPED_TRACE(gift.picture);
     const auto picture = DecodeJpeg(EmbeddedPicture(gift.picture));
     ASSERT_TRUE(picture.has_value());
-    const int off_x = (40 - picture->width) / 2, off_y = (48 - picture->height) / 2;
+    const ControlPlace& button = PlaceOf(gift.button);
+    const int off_x = (button.width - picture->width) / 2,
+              off_y = (button.height - picture->height) / 2;
     int same = 0, total = 0;
     for (int y = 6; y < 42; y += 3) {
       for (int x = 6; x < 34; x += 3) {
-        const uint8_t* shown = Pixel(after_gift, gift.left + x, gift.top + y);
+        const uint8_t* shown = Pixel(after_gift, button.left + x, button.top + y);
         const uint8_t* drawn =
             &picture->rgb[(static_cast<size_t>(y - off_y) * picture->width + (x - off_x)) * 3];
         ++total;
@@ -451,15 +482,16 @@ TEST_P(WindowSession, KeypadReachesKeyDownHandlersAndTabFollowsTheCatalogue) {
   const long score = std::atol(before["编辑框9.text"].c_str());
 
   // Keypad digits type into the lollipop's custom amount box (inside 分组框5)...
-  Click(16 + 216, 251 + 12, 56, 20);
+  Click("编辑框5");
   X("key KP_1 KP_2");
-  const Board typed = ReadBoard();
+  const Board typed = BoardWhen([](const Board& b) { return b["编辑框5.text"] == "12"; });
   EXPECT_EQ(typed["focus"], "编辑框5");
   EXPECT_EQ(typed["编辑框5.text"], "12");
   // ... and keypad Enter reaches its key-down handler as 13: the amount is credited, the
   // box emptied, and the handler's "drop it" leaves no character behind.
   X("key KP_Enter");
-  const Board credited = ReadBoard();
+  const Board credited =
+      BoardWhen([&](const Board& b) { return b["编辑框9.text"] == std::to_string(score + 12); });
   EXPECT_EQ(credited["编辑框9.text"], std::to_string(score + 12));
   EXPECT_EQ(credited["编辑框5.text"], "");
   EXPECT_EQ(credited["focus"], "编辑框5");
@@ -468,7 +500,7 @@ TEST_P(WindowSession, KeypadReachesKeyDownHandlersAndTabFollowsTheCatalogue) {
   std::vector<std::string> walked = {"编辑框5"};
   for (int i = 0; i < 4; ++i) {
     X("key Tab");
-    const Board now = ReadBoard();
+    const Board now = BoardWhen([&](const Board& b) { return b["focus"] != walked.back(); });
     SCOPED_TRACE("Tab " + std::to_string(i + 1));
     EXPECT_EQ(now["focus"], NextStop(now, walked.back(), false));
     walked.push_back(now["focus"]);
@@ -476,14 +508,16 @@ TEST_P(WindowSession, KeypadReachesKeyDownHandlersAndTabFollowsTheCatalogue) {
   EXPECT_NE(walked[1], walked[2]);
   for (int i = 4; i > 0; --i) {
     X("key shift+Tab");
-    const Board now = ReadBoard();
+    const Board now =
+        BoardWhen([&](const Board& b) { return b["focus"] != walked[static_cast<size_t>(i)]; });
     SCOPED_TRACE("Shift+Tab " + std::to_string(i));
     EXPECT_EQ(now["focus"], NextStop(now, walked[static_cast<size_t>(i)], true));
     EXPECT_EQ(now["focus"], walked[static_cast<size_t>(i - 1)]);
   }
   // The keypad "-" reaches the whole-numbers box as the minus sign it stands for.
   X("key KP_Subtract KP_3");
-  EXPECT_EQ(ReadBoard()["编辑框5.text"], "-3");
+  EXPECT_EQ(BoardWhen([](const Board& b) { return b["编辑框5.text"] == "-3"; })["编辑框5.text"],
+            "-3");
 }
 
 // Counts the pixels of a rectangle (client coordinates) that differ between two grabs.
@@ -500,6 +534,11 @@ int Differing(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, int 
   return count;
 }
 
+int Differing(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b,
+              const ControlPlace& place) {
+  return Differing(a, b, place.left, place.top, place.width, place.height);
+}
+
 TEST_P(WindowSession, OkOnTheFolderFullBoxKeepsTheBoardAndTheNextSaveIsRecorded) {
   const fs::path last_slot = run_dir_ / "window" / "游戏数据保存50.txt";
   std::ofstream(last_slot) << "";
@@ -510,65 +549,77 @@ TEST_P(WindowSession, OkOnTheFolderFullBoxKeepsTheBoardAndTheNextSaveIsRecorded)
   // OK pressed with the mouse, with Enter (the default button) and with the space bar.
   for (const std::string press : {"mouse", "key Return", "key space"}) {
     SCOPED_TRACE(press);
-    Click(160, 363, 136, 24);  // 超级按钮1, "保存游戏数据"
-    std::this_thread::sleep_for(400ms);
-    const Area box = OtherWindow(window_id);
-    ASSERT_GT(box.w, 0) << "no message box";
+    Click("超级按钮1");  // "保存游戏数据"
+    Area box;
+    ASSERT_TRUE(WaitUntil([&] { return (box = OtherWindow(window_id)).w > 0; }))
+        << "no message box";
     if (press == "mouse") {
       X("mousemove " + std::to_string(box.x + box.w / 2) + " " +
         std::to_string(box.y + box.h - 23) + " click 1");
     } else {
       X(press);
     }
-    std::this_thread::sleep_for(300ms);
+    EXPECT_TRUE(WaitUntil([&] { return OtherWindow(window_id).w == 0; }))
+        << "the box is still open";
     ASSERT_TRUE(Running()) << "the program ended";
-    EXPECT_EQ(OtherWindow(window_id).w, 0) << "the box is still open";
     // The focus is back on the button that opened the box.
-    EXPECT_EQ(ReadBoard()["focus"], "超级按钮1");
+    EXPECT_EQ(BoardWhen([](const Board& b) { return b["focus"] == "超级按钮1"; })["focus"],
+              "超级按钮1");
   }
 
   fs::remove(last_slot);
-  Click(160, 363, 136, 24);
-  std::this_thread::sleep_for(400ms);
-  EXPECT_TRUE(fs::exists(run_dir_ / "window" / "游戏数据保存.txt"));
+  Click("超级按钮1");
+  EXPECT_TRUE(WaitUntil([&] { return fs::exists(run_dir_ / "window" / "游戏数据保存.txt"); }))
+      << "no record after the folder was freed";
   EXPECT_TRUE(Running());
 }
 
 TEST_P(WindowSession, RenamingATeamLeavesTheScoreBoxesDrawn) {
   ASSERT_FALSE(OpenWindow().empty()) << "the window did not appear";
   ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
-  Click(56, 263, 24, 20);  // 按钮21: the lollipops score 33
-  std::this_thread::sleep_for(300ms);
-  const std::vector<uint8_t> before = Grab();
-  Click(416, 247, 48, 24);  // 按钮1 "更改": the lollipop team becomes "雷锋队"
-  std::this_thread::sleep_for(300ms);
-  const std::vector<uint8_t> changed = Grab();
-  Click(368, 247, 48, 24);  // 按钮18 "还原"
-  Click(416, 292, 48, 24);  // 按钮2 "更改" for the other team
-  Click(368, 292, 48, 24);  // 按钮19 "还原"
-  std::this_thread::sleep_for(300ms);
-  const std::vector<uint8_t> restored = Grab();
+  const std::string lollipop_name = ReadBoard()["分组框1.text"];
+  const std::string duck_name = ReadBoard()["分组框2.text"];
+  Click("按钮21");  // the lollipops score 33
+  ASSERT_TRUE(WaitUntil([&] { return ReadBoard()["编辑框9.text"] == "33"; }))
+      << "编辑框9 shows " << ReadBoard()["编辑框9.text"];
+  const std::vector<uint8_t> before = SteadyGrab();
+  Click("按钮1");  // "更改": the lollipop team becomes "雷锋队"
+  ASSERT_TRUE(WaitUntil([&] { return ReadBoard()["分组框1.text"] != lollipop_name; }))
+      << "the lollipop team kept the name " << lollipop_name;
+  const std::vector<uint8_t> changed = SteadyGrab();
+  Click("按钮18");  // "还原"
+  Click("按钮2");   // "更改" for the other team
+  Click("按钮19");  // "还原"
+  ASSERT_TRUE(WaitUntil([&] {
+    const Board board = ReadBoard();
+    return board["分组框1.text"] == lollipop_name && board["分组框2.text"] == duck_name;
+  })) << "the names were not restored";
+  const std::vector<uint8_t> restored = SteadyGrab();
   ASSERT_EQ(before.size(), 472u * 581u * 3u);
-  EXPECT_GT(Differing(before, changed, 16, 10, 80, 14), 10) << "the caption was not redrawn";
+  const ControlPlace& caption = PlaceOf("分组框1");
+  EXPECT_GT(Differing(before, changed, caption.left, caption.top, caption.width, 14), 10)
+      << "the caption was not redrawn";
   // 编辑框9 and 编辑框10 keep every pixel.
-  EXPECT_EQ(Differing(before, changed, 20, 26, 72, 24), 0);
-  EXPECT_EQ(Differing(before, restored, 20, 26, 72, 24), 0);
-  EXPECT_EQ(Differing(before, restored, 20, 122, 72, 24), 0);
-  EXPECT_EQ(Differing(before, restored, 16, 10, 80, 48), 0) << "the default name looks different";
+  EXPECT_EQ(Differing(before, changed, PlaceOf("编辑框9")), 0);
+  EXPECT_EQ(Differing(before, restored, PlaceOf("编辑框9")), 0);
+  EXPECT_EQ(Differing(before, restored, PlaceOf("编辑框10")), 0);
+  EXPECT_EQ(Differing(before, restored, caption), 0) << "the default name looks different";
 }
 
 TEST_P(WindowSession, ALongTeamLineWithoutSpacesWrapsOntoTheNextRow) {
   ASSERT_FALSE(OpenWindow().empty()) << "the window did not appear";
   ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
   const std::vector<uint8_t> before = Grab();
-  Click(108, 20, 164, 20);  // the first row of 编辑框1
+  ClickAt("编辑框1", 82, 10);  // its first row
   X("key ctrl+End");
   X("type --delay 20 ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOP");
-  std::this_thread::sleep_for(300ms);
-  const std::vector<uint8_t> after = Grab();
-  EXPECT_EQ(ReadBoard()["编辑框1.text"], "Orvane队：ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOP");
+  const std::string typed = "Orvane队：ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOP";
+  EXPECT_TRUE(WaitUntil([&] { return ReadBoard()["编辑框1.text"] == typed; }))
+      << "编辑框1 shows " << ReadBoard()["编辑框1.text"];
+  const std::vector<uint8_t> after = SteadyGrab();
   // The line goes on in the second row instead of scrolling sideways.
-  EXPECT_GT(Differing(before, after, 110, 40, 160, 14), 40);
+  const ControlPlace& line = PlaceOf("编辑框1");
+  EXPECT_GT(Differing(before, after, line.left + 2, line.top + 20, line.width - 4, 14), 40);
 }
 
 TEST_P(WindowSession, EnterStaysArrowsChooseTheGameTimeAndClicksGiveTheFocus) {
@@ -577,54 +628,61 @@ TEST_P(WindowSession, EnterStaysArrowsChooseTheGameTimeAndClicksGiveTheFocus) {
   ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
 
   // Enter in the quantity box goes nowhere.
-  Click(368, 8, 96, 24);  // 编辑框3
+  Click("编辑框3");
   X("type 3");
   X("key Return");
   X("key KP_Enter");
-  Board board = ReadBoard();
+  // Nothing is awaited for the keys that must change nothing: the board is read after them.
+  Board board = BoardWhen([](const Board& b) { return b["编辑框3.text"] == "3"; });
   EXPECT_EQ(board["focus"], "编辑框3");
   EXPECT_EQ(board["编辑框3.text"], "3");
 
   // The arrow keys move between the two game times, and the fee follows.
-  Click(327, 416, 56, 16);  // 单选框2 "1小时"
-  board = ReadBoard();
+  Click("单选框2");  // "1小时"
+  board = BoardWhen([](const Board& b) { return b["focus"] == "单选框2"; });
   EXPECT_EQ(board["focus"], "单选框2");
   EXPECT_EQ(board["编辑框13.text"], "100");
   X("key Right");
-  board = ReadBoard();
+  board = BoardWhen([](const Board& b) { return b["focus"] != "单选框2"; });
   EXPECT_EQ(board["focus"], "单选框3");
   EXPECT_EQ(board["单选框3.checked"], "1");
   EXPECT_EQ(board["单选框2.checked"], "0");
   EXPECT_EQ(board["编辑框13.text"], "200");
   X("key Left");
-  board = ReadBoard();
+  board = BoardWhen([](const Board& b) { return b["focus"] != "单选框3"; });
   EXPECT_EQ(board["focus"], "单选框2");
   EXPECT_EQ(board["编辑框13.text"], "100");
 
   // A click on the slider's track right of the thumb takes the focus and moves one page;
   // the arrows then move it a line at a time.
-  X("mousemove " + std::to_string(win_x_ + 352 + 90) + " " + std::to_string(win_y_ + 352 + 6) +
-    " click 1");
-  board = ReadBoard();
+  ClickAt("滑块条1", 90, 6);
+  board = BoardWhen([](const Board& b) { return b["focus"] == "滑块条1"; });
   EXPECT_EQ(board["focus"], "滑块条1");
   EXPECT_EQ(board["滑块条1.position"], "16");
   X("key Right");
-  EXPECT_EQ(ReadBoard()["滑块条1.position"], "17");
+  EXPECT_EQ(
+      BoardWhen([](const Board& b) { return b["滑块条1.position"] != "16"; })["滑块条1.position"],
+      "17");
 
   // A palette cell shows its name in a tooltip after a moment; after a colour is picked,
   // the focus is on the picker again.
-  Click(416, 336, 48, 16);  // 颜色选择器1
-  std::this_thread::sleep_for(300ms);
-  const std::string red_cell = std::to_string(win_x_ + 416 + 4 + 18 + 9) + " " +
-                               std::to_string(win_y_ + 352 + 4 + 4 * 18 + 9);  // "红色"
+  Click("颜色选择器1");
+  // The palette opens under the picker, its cells 18 pixels apart after a 4-pixel margin.
+  const ControlPlace& picker = PlaceOf("颜色选择器1");
+  const int palette_x = win_x_ + picker.left, palette_y = win_y_ + picker.top + picker.height;
+  ASSERT_TRUE(WaitUntil([&] { return OtherWindow(window_id, 20, 1000, 20, 1000).w > 0; }))
+      << "no palette";
+  const std::string red_cell = std::to_string(palette_x + 4 + 18 + 9) + " " +
+                               std::to_string(palette_y + 4 + 4 * 18 + 9);  // "红色"
   X("mousemove " + red_cell);
   X("mousemove_relative 1 1");
-  std::this_thread::sleep_for(900ms);
-  const Area tip = OtherWindow(window_id, 15, 90, 12, 24);
-  EXPECT_GT(tip.w, 0) << "no tooltip over the palette cell";
-  EXPECT_GT(tip.y, win_y_ + 352 + 4 + 4 * 18) << "the tooltip is not below the cell";
+  Area tip;
+  EXPECT_TRUE(WaitUntil([&] { return (tip = OtherWindow(window_id, 15, 90, 12, 24)).w > 0; }))
+      << "no tooltip over the palette cell";
+  EXPECT_GT(tip.y, palette_y + 4 + 4 * 18) << "the tooltip is not below the cell";
   X("mousemove " + red_cell + " click 1");
-  EXPECT_EQ(ReadBoard()["focus"], "颜色选择器1");
+  EXPECT_EQ(BoardWhen([](const Board& b) { return b["focus"] == "颜色选择器1"; })["focus"],
+            "颜色选择器1");
 }
 
 TEST_P(WindowSession, OverlayFilesFollowTheClicksAsTheReplayShowsThem) {
@@ -646,9 +704,9 @@ TEST_P(WindowSession, OverlayFilesFollowTheClicksAsTheReplayShowsThem) {
   ASSERT_NE(first.find("\"leader\":\"\""), std::string::npos) << first;
 
   ASSERT_TRUE(WaitUntilTakesInput("按钮9")) << "the start-up step never enabled the gift";
-  Click(368, 8, 96, 24);  // 编辑框3
+  Click("编辑框3");
   X("type --delay 50 2");
-  Click(384, 32, 40, 48);  // 按钮9, the 188-bean gift
+  Click("按钮9");  // the 188-bean gift
   const std::string after = board_json_with("\"score\":\"376\"");
   ASSERT_NE(after.find("\"score\":\"376\""), std::string::npos) << after;
   EXPECT_EQ(ReadAll(overlay / "lollipop-score.txt"), "376");
@@ -692,16 +750,16 @@ TEST_P(WindowSession, ServedBoardEventsAndClicksMatchTheReplay) {
   ASSERT_NE(stream.find("data: {"), std::string::npos) << stream;
 
   ASSERT_TRUE(WaitUntilTakesInput("按钮9")) << "the start-up step never enabled the gift";
-  Click(368, 8, 96, 24);  // 编辑框3
+  Click("编辑框3");
   X("type --delay 50 2");
   // 按钮9 through the API, then once more with the pointer.
   const std::string clicked =
       Exchange(port, "POST /click/%E6%8C%89%E9%92%AE9 HTTP/1.1\r\n" + host +
                          "Authorization: Bearer " + token + "\r\nContent-Length: 0\r\n\r\n");
   EXPECT_EQ(StatusOf(clicked), 204) << clicked;
-  Click(368, 8, 96, 24);  // the credit emptied 编辑框3
+  Click("编辑框3");  // the credit emptied it
   X("type --delay 50 2");
-  Click(384, 32, 40, 48);
+  Click("按钮9");
   std::string served;
   for (int i = 0; i < 200 && served.find("\"score\":\"752\"") == std::string::npos; ++i) {
     std::this_thread::sleep_for(50ms);
@@ -776,9 +834,9 @@ TEST_P(WindowSession, AClickThatOpensAMessageBoxIsAnsweredWhileTheBoxWaitsForThe
 TEST_P(WindowSession, AKilledWindowComesBackAsItStoodWithResume) {
   ASSERT_FALSE(OpenWindow().empty()) << "the window did not appear";
   ASSERT_TRUE(WaitUntilTakesInput("按钮9")) << "the start-up step never enabled the gift";
-  Click(368, 8, 96, 24);  // 编辑框3
+  Click("编辑框3");
   X("type --delay 50 2");
-  Click(384, 32, 40, 48);  // 按钮9, the 188-bean gift
+  Click("按钮9");  // the 188-bean gift
   const fs::path journal = run_dir_ / "window" / "scoreboard-journal.txt";
   std::string kept;
   for (int i = 0; i < 200 && kept.find("click 按钮9") == std::string::npos; ++i) {
@@ -836,13 +894,13 @@ TEST_P(WindowSession, LargePastesArriveWholeOrAreRefusedWithAMessage) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const ::Window before = XGetSelectionOwner(x_, clipboard);
-    const pid_t server = ServeClipboardInPieces(display_, c.text);
+    const pid_t server = ServeClipboardInPieces(display_->name(), c.text);
     ASSERT_GT(server, 0);
     for (int i = 0; i < 100 && XGetSelectionOwner(x_, clipboard) == before; ++i)
       std::this_thread::sleep_for(50ms);
     ASSERT_NE(XGetSelectionOwner(x_, clipboard), before) << "the clipboard server did not start";
-    Click(108, 20, 164, 20);  // 编辑框1
-    X("key ctrl+a ctrl+v");   // the paste replaces the whole line
+    ClickAt("编辑框1", 82, 10);  // its first row
+    X("key ctrl+a ctrl+v");      // the paste replaces the whole line
     std::string last;
     if (c.fits) {
       const std::string expected = Dumped(c.text);
@@ -873,19 +931,17 @@ TEST_P(WindowSession, CentredBoxesShowWhatAFullRepaintShows) {
   const std::string window_id = OpenWindow();
   ASSERT_FALSE(window_id.empty()) << "the window did not appear";
   ASSERT_TRUE(WaitUntilStartUpEnds()) << "the start-up progress never ended";
-  struct Box {
-    const char* name;
-    int left, top, width, height;
-  };
-  const Box boxes[] = {{"编辑框3", 368, 8, 96, 24}, {"编辑框4", 368, 128, 96, 24}};
+  const char* const boxes[] = {"编辑框3", "编辑框4"};
   // 编辑框3 gets 456 typed key by key; 编辑框4 is emptied and left by Tab.
-  Click(368, 8, 96, 24);
+  Click("编辑框3");
   X("key ctrl+a BackSpace");
   X("type --delay 80 456");
-  Click(368, 128, 96, 24);
+  Click("编辑框4");
   X("key ctrl+a BackSpace");
   X("key Tab");
-  const Board board = ReadBoard();
+  const Board board = BoardWhen([](const Board& b) {
+    return b["编辑框3.text"] == "456" && b["编辑框4.text"].empty() && b["focus"] != "编辑框4";
+  });
   ASSERT_EQ(board["编辑框3.text"], "456");
   ASSERT_EQ(board["编辑框4.text"], "");
   ASSERT_NE(board["focus"], "编辑框4");
@@ -894,17 +950,10 @@ TEST_P(WindowSession, CentredBoxesShowWhatAFullRepaintShows) {
   // Unmapping and mapping the window repaints every control whole.
   X("windowunmap --sync " + window_id);
   X("windowmap --sync " + window_id);
-  std::vector<uint8_t> repainted = Grab();
-  for (int i = 0; i < 50; ++i) {  // until two grabs in a row agree
-    std::this_thread::sleep_for(100ms);
-    std::vector<uint8_t> again = Grab();
-    if (again == repainted)
-      break;
-    repainted = std::move(again);
-  }
-  for (const Box& box : boxes) {
-    EXPECT_EQ(Differing(shown, repainted, box.left, box.top, box.width, box.height), 0)
-        << box.name << " shows something a full repaint does not";
+  const std::vector<uint8_t> repainted = SteadyGrab();
+  for (const char* box : boxes) {
+    EXPECT_EQ(Differing(shown, repainted, PlaceOf(box)), 0)
+        << box << " shows something a full repaint does not";
   }
 }
 

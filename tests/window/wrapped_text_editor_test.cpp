@@ -19,61 +19,11 @@
 #include <tuple>
 
 #include "platform/fltk/wrapped_text_editor.h"
+#include "private_display.h"
 
 extern char** environ;
 
 namespace {
-
-// An Xvfb of its own, answering once it takes clients; gone with the object. The server
-// picks a free display number itself (-displayfd), so two tests starting at once never
-// share one, and its output goes nowhere, so that a server left behind never holds the
-// test's output open (ctest would wait for its end until the timeout).
-class PrivateDisplay {
- public:
-  PrivateDisplay() {
-    int number_pipe[2];
-    if (pipe(number_pipe) != 0)
-      return;
-    const std::string write_end = std::to_string(number_pipe[1]);
-    const char* argv[] = {"Xvfb",      "-displayfd", write_end.c_str(),
-                          "-screen",   "0",          "640x480x24",
-                          "-nolisten", "tcp",        nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addclose(&actions, number_pipe[0]);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const int spawned =
-        posix_spawnp(&pid_, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(number_pipe[1]);
-    if (spawned != 0) {
-      pid_ = -1;
-      close(number_pipe[0]);
-      return;
-    }
-    // The number arrives once the server listens; a server that fails closes the pipe.
-    std::string number;
-    char digit = 0;
-    while (read(number_pipe[0], &digit, 1) == 1 && digit != '\n') number += digit;
-    close(number_pipe[0]);
-    if (!number.empty())
-      name_ = ":" + number;
-  }
-  ~PrivateDisplay() {
-    if (pid_ > 0) {
-      kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
-    }
-  }
-  PrivateDisplay(const PrivateDisplay&) = delete;
-  PrivateDisplay& operator=(const PrivateDisplay&) = delete;
-  const std::string& name() const { return name_; }
-
- private:
-  pid_t pid_ = -1;
-  std::string name_;
-};
 
 void Key(Fl_Text_Editor& editor, int key, const char* text) {
   Fl::e_keysym = key;
@@ -93,7 +43,7 @@ std::tuple<int, int, int> InSight(const Fl_Text_Editor& editor) {
 }
 
 TEST(WrappedTextEditor, KeepsTheCaretInSightAsFltkDoes) {
-  PrivateDisplay display;
+  PrivateDisplay display("640x480x24");
   ASSERT_FALSE(display.name().empty()) << "Xvfb did not start (scripts/install-deps.sh all)";
   setenv("DISPLAY", display.name().c_str(), 1);
   {
