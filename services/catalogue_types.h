@@ -36,6 +36,9 @@ struct Rect {
 inline constexpr uint32_t kVisible = 1u;
 inline constexpr uint32_t kDisabled = 2u;
 inline constexpr uint32_t kTabStop = 4u;
+// Created disabled so that nothing can be clicked while the window is being built, and
+// enabled by the start-up step once it is.
+inline constexpr uint32_t kEnabledAtStartUp = 8u;
 
 enum class Align : uint8_t { Left, Centre, Right };
 enum class InputMode : uint8_t { FreeText, ReadOnly, WholeNumbers };

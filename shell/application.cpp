@@ -25,6 +25,7 @@ Application::Application(FrontEnd& front_end)
     : queue_([&front_end] { front_end.WakeFromAnyThread(); }) {
   runtime_.front_end = &front_end;
   InstallRuntime(&runtime_);
+  InstallControlHost(&host_);
   InstallFatalErrorReporter(&ShowFatalErrorAndShutDown);
 }
 
@@ -32,6 +33,7 @@ Application::~Application() {
   queue_.Close();
   RunShutdown();
   InstallFatalErrorReporter(nullptr);
+  InstallControlHost(nullptr);
   InstallRuntime(nullptr);
 }
 
@@ -58,7 +60,7 @@ void Application::LoadWindow() {
     runtime_.model->window_shown = true;
     for (const Control& c : runtime_.model->controls()) {
       if (c.timer_running)
-        runtime_.timers.Start(c, c.interval);
+        host_.timers().Start(c, c.interval);
     }
   }
   RaiseWindowEvent(event::kCreated);
@@ -80,7 +82,7 @@ Control* Application::Interactive(ControlId id) {
   if (runtime_.model == nullptr || runtime_.shut_down)
     return nullptr;
   // Whatever the user does meets the board as every tick so far has left it.
-  runtime_.timers.CatchUp();
+  host_.timers().CatchUp();
   if (runtime_.model == nullptr || runtime_.shut_down)
     return nullptr;
   if (listener_ != nullptr)
@@ -102,11 +104,11 @@ bool Application::Click(ControlId id) {
       if (other.kind == Kind::RadioBox && other.parent == c->parent && other.checked &&
           other.id != c->id) {
         other.checked = false;
-        runtime_.Changed(other, Aspect::Checked);
+        host_.Changed(other, Aspect::Checked);
       }
     }
     c->checked = true;
-    runtime_.Changed(*c, Aspect::Checked);
+    host_.Changed(*c, Aspect::Checked);
   }
   RaiseEvent(kMainWindow, id, event::kClicked);
   Tell(HostAction::Kind::kClick, id);
@@ -139,7 +141,7 @@ bool Application::Type(ControlId id, std::string_view text) {
   if (c->entry->own.input == InputMode::ReadOnly)
     return false;
   c->text = FilterTyped(*c, text);
-  runtime_.Changed(*c, Aspect::Caption);
+  host_.Changed(*c, Aspect::Caption);
   RaiseEvent(kMainWindow, id, event::kContentChanged);
   Tell(HostAction::Kind::kType, id, 0, 0, nullptr, text);
   return true;
@@ -162,7 +164,7 @@ bool Application::Select(ControlId id, int32_t index) {
   if (c == nullptr || !KindHas(c->kind, Meaning::Selection))
     return false;
   c->selection = index >= 0 && index < static_cast<int32_t>(c->items.size()) ? index : -1;
-  runtime_.Changed(*c, Aspect::Selection);
+  host_.Changed(*c, Aspect::Selection);
   RaiseEvent(kMainWindow, id, event::kSelectionChanged);
   Tell(HostAction::Kind::kSelect, id, index);
   return true;
@@ -174,7 +176,7 @@ bool Application::Slide(ControlId id, int32_t position) {
   if (c == nullptr || c->kind != Kind::SliderBar)
     return false;
   c->position = std::clamp(position, c->minimum, std::max(c->minimum, c->maximum));
-  runtime_.Changed(*c, Aspect::Position);
+  host_.Changed(*c, Aspect::Position);
   RaiseEvent(kMainWindow, id, event::kPositionChanged);
   Tell(HostAction::Kind::kSlide, id, position);
   return true;
@@ -186,7 +188,7 @@ bool Application::Pick(ControlId id, Colour colour) {
   if (c == nullptr || c->kind != Kind::ColorPicker)
     return false;
   c->picked_colour = colour & 0x00FFFFFFu;
-  runtime_.Changed(*c, Aspect::PickedColour);
+  host_.Changed(*c, Aspect::PickedColour);
   RaiseEvent(kMainWindow, id, event::kColourChanged);
   Tell(HostAction::Kind::kPick, id, static_cast<int32_t>(colour));
   return true;
@@ -203,22 +205,22 @@ void Application::TimerTick(ControlId id) {
   TopLevelEvent event(runtime_);
   if (runtime_.model == nullptr || runtime_.shut_down)
     return;
-  runtime_.timers.Woke(id);
-  runtime_.timers.CatchUp();
+  host_.timers().Woke(id);
+  host_.timers().CatchUp();
 }
 
 void Application::CatchUpTimers() {
   TopLevelEvent event(runtime_);
   if (runtime_.model == nullptr || runtime_.shut_down)
     return;
-  runtime_.timers.CatchUp();
+  host_.timers().CatchUp();
 }
 
 void Application::WindowClosed() {
   TopLevelEvent event(runtime_);
   if (runtime_.model == nullptr)
     return;
-  runtime_.timers.StopAll();
+  host_.timers().StopAll();
   for (Control& c : runtime_.model->controls()) c.timer_running = false;
   RunShutdown();
 }

@@ -10,6 +10,7 @@
 #include "services/platform_paths.h"
 #include "shell/action_listener.h"
 #include "shell/front_end.h"
+#include "shell/program_host.h"
 #include "shell/runtime.h"
 #include "shell/work_queue.h"
 
@@ -73,8 +74,8 @@ class Application {
   // have left it (the headless driver before it reports anything).
   void CatchUpTimers();
   // The timers wake at every tick, as their periods alone would (for comparison).
-  void WakeAtEveryTick(bool on) { runtime_.timers.WakeAtEveryTick(on); }
-  int64_t timer_wakes() const { return runtime_.timers.wakes(); }
+  void WakeAtEveryTick(bool on) { host_.timers().WakeAtEveryTick(on); }
+  int64_t timer_wakes() const { return host_.timers().wakes(); }
   // The user closed the window: timers stop, the window is gone, shutdown runs.
   void WindowClosed();
 
@@ -111,6 +112,7 @@ class Application {
   }
 
   Runtime runtime_;
+  ProgramHost host_{runtime_};
   WorkQueue queue_;
   ActionListener* listener_ = nullptr;
 };

@@ -1,8 +1,9 @@
 #pragma once
 // The buttons that credit a fixed number of beans, as data: which team each credits,
-// whether the beans count once per gift in the quantity box or once per click, and how
-// many. The handlers credit from here, and the table of clickable controls names the
-// buttons from here, so a gift's value stands in one place.
+// whether the beans count once per gift in the quantity box or once per click, how many,
+// and the picture a gift button wears. The handlers credit from here, the catalogue takes
+// each gift's picture and each fixed amount's caption from here, and the table of
+// clickable controls names the buttons from here, so a gift's value stands in one place.
 #include <cstdint>
 
 #include "shell/control_ids.h"
@@ -16,25 +17,26 @@ struct CreditButton {
   Side side;
   CreditKind kind;
   int32_t beans;
+  const char* picture = nullptr;  // a gift's resource name; a fixed amount shows its beans
 };
 
 // clang-format off
 inline constexpr CreditButton kCreditButtons[] = {
     // Picture gifts: the same seven gifts for both teams.
-    {按钮7, Side::kLollipopTeam, CreditKind::kGift, 5},
-    {按钮8, Side::kLollipopTeam, CreditKind::kGift, 120},
-    {按钮9, Side::kLollipopTeam, CreditKind::kGift, 188},
-    {按钮10, Side::kLollipopTeam, CreditKind::kGift, 155},
-    {按钮11, Side::kLollipopTeam, CreditKind::kGift, 199},
-    {按钮12, Side::kLollipopTeam, CreditKind::kGift, 288},
-    {按钮13, Side::kLollipopTeam, CreditKind::kGift, 520},
-    {按钮17, Side::kYellowDuckTeam, CreditKind::kGift, 5},
-    {按钮16, Side::kYellowDuckTeam, CreditKind::kGift, 120},
-    {按钮15, Side::kYellowDuckTeam, CreditKind::kGift, 188},
-    {按钮14, Side::kYellowDuckTeam, CreditKind::kGift, 155},
-    {按钮6, Side::kYellowDuckTeam, CreditKind::kGift, 199},
-    {按钮5, Side::kYellowDuckTeam, CreditKind::kGift, 288},
-    {按钮4, Side::kYellowDuckTeam, CreditKind::kGift, 520},
+    {按钮7, Side::kLollipopTeam, CreditKind::kGift, 5, "gift1"},
+    {按钮8, Side::kLollipopTeam, CreditKind::kGift, 120, "gift2"},
+    {按钮9, Side::kLollipopTeam, CreditKind::kGift, 188, "gift3"},
+    {按钮10, Side::kLollipopTeam, CreditKind::kGift, 155, "gift4"},
+    {按钮11, Side::kLollipopTeam, CreditKind::kGift, 199, "gift5"},
+    {按钮12, Side::kLollipopTeam, CreditKind::kGift, 288, "gift6"},
+    {按钮13, Side::kLollipopTeam, CreditKind::kGift, 520, "gift7"},
+    {按钮17, Side::kYellowDuckTeam, CreditKind::kGift, 5, "gift1"},
+    {按钮16, Side::kYellowDuckTeam, CreditKind::kGift, 120, "gift2"},
+    {按钮15, Side::kYellowDuckTeam, CreditKind::kGift, 188, "gift3"},
+    {按钮14, Side::kYellowDuckTeam, CreditKind::kGift, 155, "gift4"},
+    {按钮6, Side::kYellowDuckTeam, CreditKind::kGift, 199, "gift5"},
+    {按钮5, Side::kYellowDuckTeam, CreditKind::kGift, 288, "gift6"},
+    {按钮4, Side::kYellowDuckTeam, CreditKind::kGift, 520, "gift7"},
     // Fixed amounts: the caption is the amount.
     {按钮20, Side::kLollipopTeam, CreditKind::kFixed, 10},
     {按钮21, Side::kLollipopTeam, CreditKind::kFixed, 33},

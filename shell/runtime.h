@@ -1,18 +1,17 @@
 #pragma once
 // Process-wide state of the running program: the window's controls, the front end
-// that shows them, and the dispatcher's state. One user-interface thread uses it. It is
-// also the host the control services reach the window, the dispatcher and the timers by.
+// that shows them, the dispatcher's state and who follows the board. One user-interface
+// thread uses it. It calls nothing above it: the dispatcher and the timers read it, and
+// the program's host (shell/program_host.h) acts on it for the control services.
 #include <functional>
 #include <memory>
 #include <vector>
 
-#include "services/control_host.h"
 #include "services/control_model.h"
 #include "shell/change_watcher.h"
 #include "shell/front_end.h"
-#include "shell/timer_service.h"
 
-struct Runtime final : ControlHost {
+struct Runtime {
   std::unique_ptr<ControlModel> model;  // null until the window is loaded / after it is gone
   FrontEnd* front_end = nullptr;
   int32_t events_suspended = 0;
@@ -20,7 +19,6 @@ struct Runtime final : ControlHost {
   ControlId source_control = 0;
   bool message_loop_started = false;
   bool shut_down = false;
-  TimerService timers;
   // Who follows the board from outside, if anyone; told once per top-level event.
   ChangeWatcher* watcher = nullptr;
   std::vector<bool> watched;  // by the control's place in the model, asked once
@@ -28,13 +26,6 @@ struct Runtime final : ControlHost {
   bool watched_change_pending = false;
   // Told when a message box opens (true) and when it closed (false).
   std::function<void(bool opening)> message_box_watch;
-
-  ControlModel* LoadedModel() override { return model.get(); }
-  void Changed(const Control& control, Aspect aspect) override;
-  void ContentWritten(const Control& box) override;
-  void IntervalWritten(const Control& timer) override;
-  int32_t MessageBox(const Text& text, const Text& caption, uint32_t flags) override;
-  bool LaunchProgram(const Text& command_line, int32_t show_window, bool wait) override;
 
   // Installs the watcher (nullptr: none) and asks it once which controls it watches.
   void InstallWatcher(ChangeWatcher* new_watcher);
@@ -72,5 +63,5 @@ class TopLevelEvent {
 // The running program's state; there is exactly one while an Application lives.
 Runtime& TheRuntime();
 bool HasRuntime();
-// Also installs it as the control services' host; nullptr uninstalls.
+// nullptr uninstalls.
 void InstallRuntime(Runtime* runtime);

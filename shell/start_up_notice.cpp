@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "services/control_host.h"
 #include "services/message_services.h"
 #include "shell/runtime.h"
 
@@ -15,5 +16,5 @@ void TellHostAfterStartUp(const std::vector<std::string>& utf8_problems) {
   }
   std::fflush(stderr);
   if (HasRuntime() && TheRuntime().model != nullptr)
-    TheRuntime().MessageBox(TextFromUtf8(shown), Gb("计分板"), message_flags::kIconError);
+    TheControlHost().MessageBox(TextFromUtf8(shown), Gb("计分板"), message_flags::kIconError);
 }

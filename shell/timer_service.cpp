@@ -5,6 +5,7 @@
 
 #include "services/control_model.h"
 #include "services/event.h"
+#include "shell/catalogue.h"
 #include "shell/dispatcher.h"
 #include "shell/runtime.h"
 #include "shell/timer_wakes.h"
@@ -27,7 +28,7 @@ int64_t CeilDiv(int64_t a, int64_t b) {
 }
 
 const TimerWake* WakeOf(ControlId timer) {
-  for (const TimerWake& wake : TimerWakes()) {
+  for (const TimerWake& wake : MainTimerWakes()) {
     if (wake.timer == timer)
       return &wake;
   }

@@ -21,5 +21,6 @@ struct TimerWake {
   int32_t stop_count = 0;  // CountingBar: at this position the next tick does more
 };
 
-// Kept beside the tick handlers they describe; a timer not listed wakes at every tick.
+// Kept beside the tick handlers they describe (the catalogue installs them with itself,
+// shell/catalogue.h); a timer not listed wakes at every tick.
 std::span<const TimerWake> TimerWakes();

@@ -18,6 +18,8 @@
 #include "scoreboard/team.h"
 #include "shell/catalogue.h"
 #include "shell/control_ids.h"
+#include "shell/credit_buttons.h"
+#include "support/board_fixture.h"
 
 namespace {
 
@@ -176,18 +178,8 @@ TEST(Catalogue, OnlyTheThreeHoldingGroupBoxesHaveMembers) {
   EXPECT_EQ(found, members);
 }
 
-// Controls the start-up step enables, as the scoreboard lists them.
-const std::set<ControlId> kEnabledAtStartUp = {
-    编辑框9, 编辑框10,    编辑框11,    编辑框12, 编辑框28, 编辑框1,   编辑框2, 编辑框3, 编辑框4,
-    编辑框5, 编辑框6,     按钮4,       按钮5,    按钮6,    按钮7,     按钮8,   按钮9,   按钮10,
-    按钮11,  按钮12,      按钮13,      按钮14,   按钮15,   按钮16,    按钮17,  按钮20,  按钮21,
-    按钮22,  按钮23,      按钮24,      按钮25,   按钮28,   按钮29,    按钮30,  按钮31,  按钮32,
-    按钮36,  按钮26,      按钮27,      按钮33,   按钮35,   按钮37,    按钮38,  按钮50,  按钮51,
-    按钮52,  按钮53,      按钮3,       按钮48,   组合框1,  组合框2,   按钮1,   按钮2,   按钮18,
-    按钮19,  颜色选择器1, 颜色选择器2, 滑块条1,  滑块条2,  超级按钮1, 按钮34,  进度条1,
-};
-
-// Created disabled and left so: the multiplier switches and the inactive block.
+// Created disabled and left so: the multiplier switches and the inactive block. Every
+// other control created disabled is one the host works with, enabled at start-up.
 const std::set<ControlId> kStayDisabled = {
     编辑框7, 编辑框8,  按钮40, 按钮41,    按钮42,    按钮43,    按钮44,    按钮45,    列表框1,
     列表框2, 按钮46,   按钮47, 分组框8,   超级按钮5, 透明标签3, 编辑框19,  超级按钮2, 超级按钮3,
@@ -195,17 +187,19 @@ const std::set<ControlId> kStayDisabled = {
 };
 
 TEST(Catalogue, FlagsFollowTheStartUpStepAndTheKindRules) {
-  EXPECT_EQ(kEnabledAtStartUp.size(), 62u);
-  EXPECT_EQ(kStayDisabled.size(), 27u);
-  std::set<ControlId> both;
-  std::set_intersection(kEnabledAtStartUp.begin(), kEnabledAtStartUp.end(), kStayDisabled.begin(),
-                        kStayDisabled.end(), std::inserter(both, both.end()));
-  EXPECT_TRUE(both.empty()) << ::testing::PrintToString(Names(both));
-
-  std::set<ControlId> created_disabled = kEnabledAtStartUp;
-  created_disabled.insert(kStayDisabled.begin(), kStayDisabled.end());
-  EXPECT_EQ(Names(IdsWhere([](const ControlSpec& c) { return (c.flags & kDisabled) != 0; })),
-            Names(created_disabled));
+  const std::set<ControlId> created_disabled =
+      IdsWhere([](const ControlSpec& c) { return (c.flags & kDisabled) != 0; });
+  for (ControlId id : kStayDisabled) EXPECT_TRUE(created_disabled.contains(id)) << NameOf(id);
+  std::set<ControlId> worked_with;
+  std::set_difference(created_disabled.begin(), created_disabled.end(), kStayDisabled.begin(),
+                      kStayDisabled.end(), std::inserter(worked_with, worked_with.end()));
+  EXPECT_EQ(worked_with.size(), 62u);
+  EXPECT_EQ(
+      Names(IdsWhere([](const ControlSpec& c) { return (c.flags & kEnabledAtStartUp) != 0; })),
+      Names(worked_with));
+  // Every button of the credit table is one of them.
+  for (const CreditButton& credit : kCreditButtons)
+    EXPECT_TRUE(worked_with.contains(credit.button.id)) << credit.button.name;
 
   const std::set<ControlId> hidden = {编辑框13, 列表框1, 列表框2};
   EXPECT_EQ(Names(IdsWhere([](const ControlSpec& c) { return (c.flags & kVisible) == 0; })),
@@ -216,7 +210,8 @@ TEST(Catalogue, FlagsFollowTheStartUpStepAndTheKindRules) {
                              entry.kind != Kind::GroupBox && entry.kind != Kind::ProcessBar &&
                              !IsNonVisual(entry.kind);
     EXPECT_EQ((entry.flags & kTabStop) != 0, takes_focus) << entry.control.name;
-    EXPECT_EQ(entry.flags & ~(kVisible | kDisabled | kTabStop), 0u) << entry.control.name;
+    EXPECT_EQ(entry.flags & ~(kVisible | kDisabled | kTabStop | kEnabledAtStartUp), 0u)
+        << entry.control.name;
   }
 }
 
@@ -401,6 +396,22 @@ TEST(Catalogue, GiftButtonsShareOnePicturePerGift) {
   EXPECT_STREQ(MainWindowSpec().background_picture, "background");
 }
 
+// The credit table gives each gift button its picture and each fixed amount its caption.
+TEST(Catalogue, CreditButtonsWearWhatTheCreditTableSays) {
+  for (const CreditButton& credit : kCreditButtons) {
+    const ControlSpec* entry = FindById(credit.button.id);
+    ASSERT_NE(entry, nullptr) << credit.button.name;
+    EXPECT_EQ(entry->kind, Kind::Button) << credit.button.name;
+    if (credit.kind == CreditKind::kGift) {
+      ASSERT_NE(entry->own.picture, nullptr) << credit.button.name;
+      EXPECT_STREQ(entry->own.picture, credit.picture) << credit.button.name;
+    } else {
+      EXPECT_EQ(entry->own.picture, nullptr) << credit.button.name;
+      EXPECT_EQ(std::string(entry->own.text), std::to_string(credit.beans)) << credit.button.name;
+    }
+  }
+}
+
 // The window is 478 wide: the working controls fit in it, the state controls lie beyond.
 TEST(Catalogue, StateControlsLieBeyondTheWindowEdge) {
   const WindowSpec& window = MainWindowSpec();
@@ -459,6 +470,19 @@ TEST(Catalogue, ListsAndRangesStartWhereTheHostExpects) {
   // The one-hour game time is the chosen one; its base fee is 编辑框25's "100".
   EXPECT_TRUE(FindById(单选框2)->own.checked);
   EXPECT_FALSE(FindById(单选框3)->own.checked);
+}
+
+// The start-up step enables what the catalogue flags, and nothing else.
+using StartedBoard = BoardTest;
+TEST_F(StartedBoard, TheStartUpStepEnablesTheFlaggedControls) {
+  for (const ControlSpec& entry : MainCatalogue()) {
+    if (IsNonVisual(entry.kind))
+      continue;
+    const bool disabled = (entry.flags & kDisabled) != 0 && (entry.flags & kEnabledAtStartUp) == 0;
+    const Control* control = app_->model().Find(entry.control.id);
+    ASSERT_NE(control, nullptr) << entry.control.name;
+    EXPECT_EQ(control->disabled, disabled) << entry.control.name;
+  }
 }
 
 TEST(KindName, NamesEveryKindDistinctly) {

@@ -40,5 +40,43 @@ for entry in "${cases[@]}"; do
     failures=$((failures + 1))
   fi
 done
-echo "check-includes test: ${#cases[@]} cases, $failures failed"
+
+# The link check: a small tree and build folder with one object per folder library; the
+# planted call goes from one folder's library to a function another folder's defines.
+# case name | caller folder | callee folder | expected: pass, or the text the failure names
+link_cases=(
+  "a handler may call the services|scoreboard|services|pass"
+  "the shell may not call a handler|shell|scoreboard|shell's library takes planted_function from scoreboard"
+  "the services may not call the shell|services|shell|services's library takes planted_function from shell"
+  "the composition may call a handler|composition|records|pass"
+  "a missing core library is refused|-|journal|holds no libcore_journal.a"
+)
+core_folders="services shell scoreboard records clock extras composition overlay journal"
+for entry in "${link_cases[@]}"; do
+  IFS='|' read -r name caller callee expected <<<"$entry"
+  tree="$work/tree"
+  build="$work/build"
+  rm -rf "$tree" "$build"
+  mkdir -p "$tree/services" "$build"
+  printf '#pragma once\n' >"$tree/services/text.h"
+  for folder in $core_folders headless; do
+    library="$build/libcore_$folder.a"
+    [[ "$folder" == headless ]] && library="$build/libscoreboard_headless.a"
+    if [[ "$caller" == - && "$folder" == "$callee" ]]; then continue; fi
+    body="void ${folder}_own(void) {}"
+    [[ "$folder" == "$callee" ]] && body+=$'\n''void planted_function(void) {}'
+    [[ "$folder" == "$caller" ]] && body+=$'\n''void planted_function(void); void call(void) { planted_function(); }'
+    printf '%s\n' "$body" >"$work/$folder.c"
+    cc -c -o "$work/$folder.o" "$work/$folder.c" && ar rcs "$library" "$work/$folder.o" || exit 1
+  done
+  output="$("$checker" "$tree" "$build" 2>&1)"
+  status=$?
+  if [[ "$expected" == pass ]]; then
+    ((status == 0)) || { echo "FAIL: $name: refused: $output"; failures=$((failures + 1)); }
+  elif ((status == 0)) || [[ "$output" != *"$expected"* ]]; then
+    echo "FAIL: $name: expected a failure naming \"$expected\", got ($status): $output"
+    failures=$((failures + 1))
+  fi
+done
+echo "check-includes test: $((${#cases[@]} + ${#link_cases[@]})) cases, $failures failed"
 ((failures == 0))

@@ -37,25 +37,26 @@ TEST_F(PropertyModelTest, ConstructionRaisesNothingAndStartUpWritesNoContent) {
 // the program's host is back when it goes.
 class CountingHost final : public ControlHost {
  public:
-  CountingHost() { InstallControlHost(this); }
-  ~CountingHost() override { InstallControlHost(&TheRuntime()); }
+  CountingHost() : program_(TheControlHost()) { InstallControlHost(this); }
+  ~CountingHost() override { InstallControlHost(&program_); }
   CountingHost(const CountingHost&) = delete;
   CountingHost& operator=(const CountingHost&) = delete;
 
-  ControlModel* LoadedModel() override { return TheRuntime().LoadedModel(); }
-  void Changed(const Control& c, Aspect aspect) override { TheRuntime().Changed(c, aspect); }
+  ControlModel* LoadedModel() override { return program_.LoadedModel(); }
+  void Changed(const Control& c, Aspect aspect) override { program_.Changed(c, aspect); }
   void ContentWritten(const Control& box) override {
     ++content_written[box.id];
-    TheRuntime().ContentWritten(box);
+    program_.ContentWritten(box);
   }
-  void IntervalWritten(const Control& timer) override { TheRuntime().IntervalWritten(timer); }
+  void IntervalWritten(const Control& timer) override { program_.IntervalWritten(timer); }
   int32_t MessageBox(const Text& text, const Text& caption, uint32_t flags) override {
-    return TheRuntime().MessageBox(text, caption, flags);
+    return program_.MessageBox(text, caption, flags);
   }
   bool LaunchProgram(const Text& command_line, int32_t show, bool wait) override {
-    return TheRuntime().LaunchProgram(command_line, show, wait);
+    return program_.LaunchProgram(command_line, show, wait);
   }
 
+  ControlHost& program_;
   std::map<ControlId, int> content_written;
 };
 
