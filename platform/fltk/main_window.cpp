@@ -29,10 +29,8 @@ int MainWindow::handle(int event) {
     const int key = Fl::event_key();
     // Nothing has the focus: the window's own keys still apply (Tab finds the first
     // stop); the rest, arrows and Enter included, move nothing.
-    const WindowKey window_key =
-        PreTranslateKey(owner_.model(), 0, VirtualKeyOf(key), ModifiersOf(Fl::event_state(), key));
-    if (window_key.action == WindowKey::Action::MoveFocus)
-      owner_.FocusControl(window_key.target);
+    TakeWindowKey(owner_.app(), 0, VirtualKeyOf(key), ModifiersOf(Fl::event_state(), key),
+                  [this](ControlId target) { owner_.FocusControl(target); });
     if (key == FL_Escape)
       return Fl_Double_Window::handle(event);  // the close callback refuses it
     return 1;
