@@ -7,7 +7,6 @@
 
 #include <algorithm>
 
-#include "platform/fltk/fltk_front_end.h"
 #include "platform/fltk/keys.h"
 #include "shell/application.h"
 #include "shell/keyboard.h"

@@ -2,12 +2,11 @@
 
 #include <FL/Fl.H>
 
-#include "platform/fltk/fltk_front_end.h"
 #include "platform/fltk/keys.h"
 #include "platform/fltk/x11_window.h"
 #include "shell/keyboard.h"
 
-MainWindow::MainWindow(FltkFrontEnd& owner, int outer_width, int outer_height, const char* title)
+MainWindow::MainWindow(ViewOwner& owner, int outer_width, int outer_height, const char* title)
     : Fl_Double_Window(kClientWidth, kClientHeight), owner_(owner) {
   end();
   copy_label(title);
