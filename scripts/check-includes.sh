@@ -68,6 +68,38 @@ if ! printf '%s' "$edges" | tsort >/dev/null 2>/tmp/check-includes.$$; then
 fi
 rm -f /tmp/check-includes.$$
 
+# The files of one folder must not include each other in a circle: a header and its
+# source (x.h, x.cpp, x.inc) count as one unit x, and tsort reports a loop among units.
+# A circle means neither file can be understood, tested or replaced without the other;
+# the lower one should own a small interface instead.
+check_file_circles() {
+  local dir rel_dir edges file unit included loop
+  while IFS= read -r -d '' dir; do
+    rel_dir="${dir#"$root"/}"
+    edges=""
+    for file in "$dir"/*.h "$dir"/*.cpp "$dir"/*.inc; do
+      [[ -e "$file" ]] || continue
+      unit="$(basename "${file%.*}")"
+      edges+="$unit $unit"$'\n'
+      while IFS= read -r included; do
+        included="${included#*\"}"
+        included="${included%%\"*}"
+        if [[ "$included" == */* && "$(dirname "$included")" != "$rel_dir" ]]; then
+          continue
+        fi
+        included="$(basename "${included%.*}")"
+        [[ "$included" == "$unit" ]] || edges+="$unit $included"$'\n'
+      done < <(grep -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$file" || true)
+    done
+    if ! loop="$(printf '%s' "$edges" | tsort 2>&1 >/dev/null)"; then
+      loop="$(printf '%s\n' "$loop" | sed -n 's/^tsort: \([^:]*\)$/\1/p' | awk '!seen[$0]++' | tr '\n' ' ')"
+      fail "$rel_dir: its files include each other in a circle: ${loop% }"
+    fi
+  done < <(cd "$root" && find services shell scoreboard records clock extras overlay journal \
+    platform resources tools -type d -printf "$root/%p\0" 2>/dev/null)
+}
+check_file_circles
+
 checked=0
 while IFS= read -r -d '' file; do
   rel="${file#"$root"/}"

@@ -92,6 +92,25 @@ WindowKey PreTranslateKey(const ControlModel& model, ControlId focused, int32_t 
   return {WindowKey::Action::ToControl, focused};
 }
 
+bool TakeWindowKey(Application& app, ControlId focused, int32_t virtual_key, int32_t modifiers,
+                   const std::function<void(ControlId)>& move_focus) {
+  const WindowKey window_key = PreTranslateKey(app.model(), focused, virtual_key, modifiers);
+  switch (window_key.action) {
+    case WindowKey::Action::MoveFocus:
+      move_focus(window_key.target);
+      return true;  // a key the window takes raises no event
+    case WindowKey::Action::Choose:
+      move_focus(window_key.target);
+      app.Click(window_key.target);
+      return true;
+    case WindowKey::Action::UsedUp:
+      return true;
+    case WindowKey::Action::ToControl:
+      break;
+  }
+  return false;
+}
+
 bool ControlUsesKey(const Control& c, int32_t virtual_key) {
   if (virtual_key == vk::kEnter)
     return TakesEnterItself(c);

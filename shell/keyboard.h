@@ -4,8 +4,11 @@
 // between the radio boxes of one group, Enter never moves the focus, and a closed dialog
 // hands the focus back. Front ends only carry the answer out.
 #include <cstdint>
+#include <functional>
 
 #include "services/control_model.h"
+
+class Application;
 
 // Virtual-key codes of the keys the window looks at.
 namespace vk_key {
@@ -30,6 +33,13 @@ struct WindowKey {
 // `focused` has the keyboard focus (0: the window itself).
 WindowKey PreTranslateKey(const ControlModel& model, ControlId focused, int32_t virtual_key,
                           int32_t modifiers);
+
+// Carries out the window's own keys, the same for every front end and the headless
+// driver: a key the window takes moves the focus through `move_focus`, and a radio box
+// chosen by an arrow is also clicked. True when the window took the key; false when it
+// goes on to the focused control.
+bool TakeWindowKey(Application& app, ControlId focused, int32_t virtual_key, int32_t modifiers,
+                   const std::function<void(ControlId)>& move_focus);
 
 // Whether a key that reached the control (its key-down handler let it pass) has a use
 // there. One without (Enter outside a multi-line box, arrows on a button) goes no

@@ -8,7 +8,7 @@
 
 class ButtonBase : public Fl_Button, public ControlView {
  public:
-  ButtonBase(FltkFrontEnd& owner, const Control& c)
+  ButtonBase(ViewOwner& owner, const Control& c)
       : Fl_Button(c.rect.left, c.rect.top, c.rect.width, c.rect.height), ControlView(owner, c.id) {
     callback(Clicked, this);
   }

@@ -163,7 +163,7 @@ class Palette : public Fl_Menu_Window {
 
 class ColourPickerView : public ButtonBase {
  public:
-  ColourPickerView(FltkFrontEnd& owner, const Control& c) : ButtonBase(owner, c) {
+  ColourPickerView(ViewOwner& owner, const Control& c) : ButtonBase(owner, c) {
     callback(Open, this);
   }
 
@@ -207,6 +207,6 @@ class ColourPickerView : public ButtonBase {
 
 }  // namespace
 
-ControlView* MakeColourPicker(FltkFrontEnd& owner, const Control& control) {
+ControlView* MakeColourPicker(ViewOwner& owner, const Control& control) {
   return new ColourPickerView(owner, control);
 }

@@ -8,7 +8,7 @@ namespace {
 
 class ComboBoxView : public ItemListView<Fl_Choice> {
  public:
-  ComboBoxView(FltkFrontEnd& owner, const Control& c) : ItemListView(owner, c) {
+  ComboBoxView(ViewOwner& owner, const Control& c) : ItemListView(owner, c) {
     down_box(FL_BORDER_BOX);
   }
 
@@ -23,6 +23,6 @@ class ComboBoxView : public ItemListView<Fl_Choice> {
 
 }  // namespace
 
-ControlView* MakeComboBox(FltkFrontEnd& owner, const Control& control) {
+ControlView* MakeComboBox(ViewOwner& owner, const Control& control) {
   return new ComboBoxView(owner, control);
 }

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 
-#include "platform/fltk/fltk_front_end.h"
 #include "platform/fltk/keys.h"
 #include "shell/application.h"
 #include "shell/keyboard.h"
@@ -84,20 +83,9 @@ bool ControlView::PreHandle(int event) {
       if (virtual_key == 0)
         return false;  // input-method text and keys without a code go straight on
       const int32_t modifiers = ModifiersOf(Fl::event_state(), key);
-      const WindowKey window_key = PreTranslateKey(owner_.model(), id_, virtual_key, modifiers);
-      switch (window_key.action) {
-        case WindowKey::Action::MoveFocus:
-          owner_.FocusControl(window_key.target);
-          return true;  // a key the window takes raises no event
-        case WindowKey::Action::Choose:
-          owner_.FocusControl(window_key.target);
-          app().Click(window_key.target);
-          return true;
-        case WindowKey::Action::UsedUp:
-          return true;
-        case WindowKey::Action::ToControl:
-          break;
-      }
+      if (TakeWindowKey(app(), id_, virtual_key, modifiers,
+                        [this](ControlId target) { owner_.FocusControl(target); }))
+        return true;  // a key the window takes raises no event
       const auto goes_on = app().KeyDown(id_, virtual_key, modifiers);
       if (goes_on.has_value() && !*goes_on)
         return true;  // the handler dropped it

@@ -8,15 +8,15 @@
 #include <string>
 #include <string_view>
 
+#include "platform/fltk/view_owner.h"
 #include "services/control_model.h"
 #include "shell/front_end.h"
 
 class Application;
-class FltkFrontEnd;
 
 class ControlView {
  public:
-  ControlView(FltkFrontEnd& owner, ControlId id) : owner_(owner), id_(id) {}
+  ControlView(ViewOwner& owner, ControlId id) : owner_(owner), id_(id) {}
   virtual ~ControlView() = default;
   ControlView(const ControlView&) = delete;
   ControlView& operator=(const ControlView&) = delete;
@@ -31,7 +31,7 @@ class ControlView {
   ControlId id() const { return id_; }
   const Control& control() const;
   Application& app() const;
-  FltkFrontEnd& owner() const { return owner_; }
+  ViewOwner& owner() const { return owner_; }
 
  protected:
   virtual void ShowAspect(Aspect aspect) = 0;
@@ -42,7 +42,7 @@ class ControlView {
   bool PreHandle(int event);
 
  private:
-  FltkFrontEnd& owner_;
+  ViewOwner& owner_;
   ControlId id_;
 };
 

@@ -15,7 +15,7 @@ namespace {
 
 class EditBoxView : public Fl_Input, public ControlView {
  public:
-  EditBoxView(FltkFrontEnd& owner, const Control& c)
+  EditBoxView(ViewOwner& owner, const Control& c)
       : Fl_Input(c.rect.left, c.rect.top, c.rect.width, c.rect.height), ControlView(owner, c.id) {
     const OwnProperties& own = c.entry->own;
     if (own.multiline)
@@ -146,7 +146,7 @@ class EditBoxView : public Fl_Input, public ControlView {
 
 }  // namespace
 
-ControlView* MakeEditBox(FltkFrontEnd& owner, const Control& control) {
+ControlView* MakeEditBox(ViewOwner& owner, const Control& control) {
   if (TakesEnterItself(control))
     return MakeTeamLineBox(owner, control);
   return new EditBoxView(owner, control);

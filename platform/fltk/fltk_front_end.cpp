@@ -13,42 +13,6 @@
 #include "resources/pictures.h"
 #include "shell/application.h"
 
-namespace {
-
-ControlView* MakeView(FltkFrontEnd& owner, const Control& c) {
-  switch (c.kind) {
-    case Kind::EditBox:
-      return MakeEditBox(owner, c);
-    case Kind::Button:
-      return c.entry->own.picture != nullptr ? MakePictureButton(owner, c)
-                                             : MakePushButton(owner, c);
-    case Kind::SuperBtn:
-      return MakeSuperButton(owner, c);
-    case Kind::Label:
-      return MakeLabel(owner, c);
-    case Kind::TransLabel:
-      return MakeTransLabel(owner, c);
-    case Kind::GroupBox:
-      return MakeGroupBox(owner, c);
-    case Kind::RadioBox:
-      return MakeRadioBox(owner, c);
-    case Kind::ComboBox:
-      return MakeComboBox(owner, c);
-    case Kind::ListBox:
-      return MakeListBox(owner, c);
-    case Kind::ProcessBar:
-      return MakeProgressBar(owner, c);
-    case Kind::SliderBar:
-      return MakeSliderBar(owner, c);
-    case Kind::ColorPicker:
-      return MakeColourPicker(owner, c);
-    default:
-      return nullptr;  // timers and the common dialog have nothing on screen
-  }
-}
-
-}  // namespace
-
 FltkFrontEnd::FltkFrontEnd() {
   // The desktop the layout was made for paints dialogs in this face colour.
   Fl::background(0xF0, 0xF0, 0xF0);
@@ -76,8 +40,8 @@ void FltkFrontEnd::CreateWindow(const ControlModel& model) {
   const auto& controls = model.controls();
   for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
     Fl_Group::current(nullptr);
-    if (ControlView* view = MakeView(*this, *it))
-      views_[it->id] = view;
+    if (const ViewMaker maker = MakerOf(it->kind))
+      views_[it->id] = maker(*this, *it);
   }
   for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
     ControlView* view = ViewOf(it->id);

@@ -7,21 +7,21 @@
 #include <vector>
 
 #include "platform/fltk/control_view.h"
+#include "platform/fltk/main_window.h"
 #include "platform/fltk/screen_picture.h"
 #include "platform/fltk/test_dump.h"
 #include "shell/front_end.h"
 
 class Application;
-class MainWindow;
 
-class FltkFrontEnd : public FrontEnd {
+class FltkFrontEnd : public FrontEnd, public ViewOwner {
  public:
   FltkFrontEnd();
   ~FltkFrontEnd() override;
 
   void Attach(Application& application) { application_ = &application; }
-  Application& app() const { return *application_; }
-  const ControlModel& model() const { return *model_; }
+  Application& app() const override { return *application_; }
+  const ControlModel& model() const override { return *model_; }
   MainWindow* window() const { return window_; }
 
   void CreateWindow(const ControlModel& model) override;
@@ -34,20 +34,14 @@ class FltkFrontEnd : public FrontEnd {
   void WakeFromAnyThread() override;
   void RunMessageLoop() override;
 
-  // A picture of the catalogue at its own size, greyed for a disabled control, shared
-  // by every widget that shows it; null when the picture is missing or damaged (the
-  // widget then shows its caption). Only while a widget draws: it is made at its first
-  // drawing.
-  const ScreenPicture* Picture(const char* name, bool greyed);
-  // Paints the window's picture over a rectangle in window coordinates.
-  void DrawBackground(int x, int y, int w, int h);
+  // What the window and the widgets ask of it.
+  const ScreenPicture* Picture(const char* name, bool greyed) override;
+  void DrawBackground(int x, int y, int w, int h) override;
+  void FocusControl(ControlId id) override;
+  void CloseWindow() override;
 
-  // Gives a control the keyboard focus (0: nothing happens).
-  void FocusControl(ControlId id);
   // The control whose widget has the keyboard; 0 for none.
   ControlId FocusedControl() const;
-  // The user closed the window.
-  void CloseWindow();
 
  private:
   struct TimerSlot {

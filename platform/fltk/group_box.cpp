@@ -13,7 +13,7 @@ namespace {
 
 class GroupBoxView : public Fl_Group, public ControlView {
  public:
-  GroupBoxView(FltkFrontEnd& owner, const Control& c)
+  GroupBoxView(ViewOwner& owner, const Control& c)
       : Fl_Group(c.rect.left, c.rect.top, c.rect.width, c.rect.height), ControlView(owner, c.id) {
     end();
     resizable(nullptr);
@@ -75,7 +75,7 @@ class GroupBoxView : public Fl_Group, public ControlView {
 
 }  // namespace
 
-ControlView* MakeGroupBox(FltkFrontEnd& owner, const Control& control) {
+ControlView* MakeGroupBox(ViewOwner& owner, const Control& control) {
   return new GroupBoxView(owner, control);
 }
 

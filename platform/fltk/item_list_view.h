@@ -10,7 +10,7 @@
 template <class Widget>
 class ItemListView : public Widget, public ControlView {
  public:
-  ItemListView(FltkFrontEnd& owner, const Control& c)
+  ItemListView(ViewOwner& owner, const Control& c)
       : Widget(c.rect.left, c.rect.top, c.rect.width, c.rect.height), ControlView(owner, c.id) {
     this->box(FL_DOWN_BOX);
     this->color(FL_WHITE);

@@ -20,7 +20,7 @@ Fl_Align TextAlign(Align align) {
 
 class LabelView : public Fl_Box, public ControlView {
  public:
-  LabelView(FltkFrontEnd& owner, const Control& c)
+  LabelView(ViewOwner& owner, const Control& c)
       : Fl_Box(c.rect.left, c.rect.top, c.rect.width, c.rect.height), ControlView(owner, c.id) {}
   Fl_Widget& widget() override { return *this; }
 
@@ -44,6 +44,6 @@ class LabelView : public Fl_Box, public ControlView {
 
 }  // namespace
 
-ControlView* MakeLabel(FltkFrontEnd& owner, const Control& control) {
+ControlView* MakeLabel(ViewOwner& owner, const Control& control) {
   return new LabelView(owner, control);
 }

@@ -7,7 +7,7 @@ namespace {
 
 class ListBoxView : public ItemListView<Fl_Hold_Browser> {
  public:
-  ListBoxView(FltkFrontEnd& owner, const Control& c) : ItemListView(owner, c) {
+  ListBoxView(ViewOwner& owner, const Control& c) : ItemListView(owner, c) {
     format_char(0);  // item texts are shown as they are
   }
 
@@ -26,6 +26,6 @@ class ListBoxView : public ItemListView<Fl_Hold_Browser> {
 
 }  // namespace
 
-ControlView* MakeListBox(FltkFrontEnd& owner, const Control& control) {
+ControlView* MakeListBox(ViewOwner& owner, const Control& control) {
   return new ListBoxView(owner, control);
 }

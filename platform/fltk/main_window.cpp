@@ -2,12 +2,11 @@
 
 #include <FL/Fl.H>
 
-#include "platform/fltk/fltk_front_end.h"
 #include "platform/fltk/keys.h"
 #include "platform/fltk/x11_window.h"
 #include "shell/keyboard.h"
 
-MainWindow::MainWindow(FltkFrontEnd& owner, int outer_width, int outer_height, const char* title)
+MainWindow::MainWindow(ViewOwner& owner, int outer_width, int outer_height, const char* title)
     : Fl_Double_Window(kClientWidth, kClientHeight), owner_(owner) {
   end();
   copy_label(title);
@@ -29,10 +28,8 @@ int MainWindow::handle(int event) {
     const int key = Fl::event_key();
     // Nothing has the focus: the window's own keys still apply (Tab finds the first
     // stop); the rest, arrows and Enter included, move nothing.
-    const WindowKey window_key =
-        PreTranslateKey(owner_.model(), 0, VirtualKeyOf(key), ModifiersOf(Fl::event_state(), key));
-    if (window_key.action == WindowKey::Action::MoveFocus)
-      owner_.FocusControl(window_key.target);
+    TakeWindowKey(owner_.app(), 0, VirtualKeyOf(key), ModifiersOf(Fl::event_state(), key),
+                  [this](ControlId target) { owner_.FocusControl(target); });
     if (key == FL_Escape)
       return Fl_Double_Window::handle(event);  // the close callback refuses it
     return 1;

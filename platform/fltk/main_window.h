@@ -3,7 +3,7 @@
 // picture stretched over the client area, closing ends the program.
 #include <FL/Fl_Double_Window.H>
 
-class FltkFrontEnd;
+#include "platform/fltk/view_owner.h"
 
 // The client area that a 478 x 610 window leaves under a standard caption and frame,
 // so that the catalogue's layout fits as designed.
@@ -16,7 +16,7 @@ inline constexpr int kFrameTop = 26;
 
 class MainWindow : public Fl_Double_Window {
  public:
-  MainWindow(FltkFrontEnd& owner, int outer_width, int outer_height, const char* title);
+  MainWindow(ViewOwner& owner, int outer_width, int outer_height, const char* title);
   void draw() override;
   int handle(int event) override;
   // After show(): asks the window manager for the keep-above state and for a frame
@@ -25,7 +25,7 @@ class MainWindow : public Fl_Double_Window {
 
  private:
   static void Closed(Fl_Widget* widget, void* data);
-  FltkFrontEnd& owner_;
+  ViewOwner& owner_;
 };
 
 // Centres a window of the given outer size on the primary screen and answers the

@@ -12,7 +12,7 @@ namespace {
 
 class PictureButtonView : public ButtonBase {
  public:
-  PictureButtonView(FltkFrontEnd& owner, const Control& c) : ButtonBase(owner, c) {}
+  PictureButtonView(ViewOwner& owner, const Control& c) : ButtonBase(owner, c) {}
 
   void draw() override {
     const Fl_Boxtype face = Face();
@@ -40,6 +40,6 @@ class PictureButtonView : public ButtonBase {
 
 }  // namespace
 
-ControlView* MakePictureButton(FltkFrontEnd& owner, const Control& control) {
+ControlView* MakePictureButton(ViewOwner& owner, const Control& control) {
   return new PictureButtonView(owner, control);
 }

@@ -13,7 +13,7 @@ namespace {
 
 class ProgressBarView : public Fl_Widget, public ControlView {
  public:
-  ProgressBarView(FltkFrontEnd& owner, const Control& c)
+  ProgressBarView(ViewOwner& owner, const Control& c)
       : Fl_Widget(c.rect.left, c.rect.top, c.rect.width, c.rect.height), ControlView(owner, c.id) {}
   Fl_Widget& widget() override { return *this; }
 
@@ -40,6 +40,6 @@ class ProgressBarView : public Fl_Widget, public ControlView {
 
 }  // namespace
 
-ControlView* MakeProgressBar(FltkFrontEnd& owner, const Control& control) {
+ControlView* MakeProgressBar(ViewOwner& owner, const Control& control) {
   return new ProgressBarView(owner, control);
 }

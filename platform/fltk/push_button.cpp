@@ -28,6 +28,11 @@ class PushButtonView : public ButtonBase {
 
 }  // namespace
 
-ControlView* MakePushButton(FltkFrontEnd& owner, const Control& control) {
+ControlView* MakePushButton(ViewOwner& owner, const Control& control) {
   return new PushButtonView(owner, control);
+}
+
+ControlView* MakeButton(ViewOwner& owner, const Control& control) {
+  return control.entry->own.picture != nullptr ? MakePictureButton(owner, control)
+                                               : MakePushButton(owner, control);
 }

@@ -9,7 +9,7 @@ namespace {
 
 class RadioBoxView : public Fl_Round_Button, public ControlView {
  public:
-  RadioBoxView(FltkFrontEnd& owner, const Control& c)
+  RadioBoxView(ViewOwner& owner, const Control& c)
       : Fl_Round_Button(c.rect.left, c.rect.top, c.rect.width, c.rect.height),
         ControlView(owner, c.id) {
     box(FL_FLAT_BOX);
@@ -59,6 +59,6 @@ class RadioBoxView : public Fl_Round_Button, public ControlView {
 
 }  // namespace
 
-ControlView* MakeRadioBox(FltkFrontEnd& owner, const Control& control) {
+ControlView* MakeRadioBox(ViewOwner& owner, const Control& control) {
   return new RadioBoxView(owner, control);
 }

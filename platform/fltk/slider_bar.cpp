@@ -16,7 +16,7 @@ constexpr int kTickSpace = 4;  // below the track
 
 class SliderBarView : public Fl_Slider, public ControlView {
  public:
-  SliderBarView(FltkFrontEnd& owner, const Control& c)
+  SliderBarView(ViewOwner& owner, const Control& c)
       : Fl_Slider(c.rect.left, c.rect.top, c.rect.width, c.rect.height), ControlView(owner, c.id) {
     type(c.entry->own.horizontal ? FL_HOR_NICE_SLIDER : FL_VERT_NICE_SLIDER);
     box(FL_FLAT_BOX);
@@ -143,6 +143,6 @@ class SliderBarView : public Fl_Slider, public ControlView {
 
 }  // namespace
 
-ControlView* MakeSliderBar(FltkFrontEnd& owner, const Control& control) {
+ControlView* MakeSliderBar(ViewOwner& owner, const Control& control) {
   return new SliderBarView(owner, control);
 }

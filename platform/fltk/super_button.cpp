@@ -48,6 +48,6 @@ class SuperButtonView : public ButtonBase {
 
 }  // namespace
 
-ControlView* MakeSuperButton(FltkFrontEnd& owner, const Control& control) {
+ControlView* MakeSuperButton(ViewOwner& owner, const Control& control) {
   return new SuperButtonView(owner, control);
 }

@@ -18,7 +18,7 @@ namespace {
 
 class TeamLineBoxView : public WrappedTextEditor, public ControlView {
  public:
-  TeamLineBoxView(FltkFrontEnd& owner, const Control& c)
+  TeamLineBoxView(ViewOwner& owner, const Control& c)
       : WrappedTextEditor(c.rect.left, c.rect.top, c.rect.width, c.rect.height),
         ControlView(owner, c.id),
         text_(std::make_unique<Fl_Text_Buffer>()) {
@@ -106,6 +106,6 @@ class TeamLineBoxView : public WrappedTextEditor, public ControlView {
 
 }  // namespace
 
-ControlView* MakeTeamLineBox(FltkFrontEnd& owner, const Control& control) {
+ControlView* MakeTeamLineBox(ViewOwner& owner, const Control& control) {
   return new TeamLineBoxView(owner, control);
 }

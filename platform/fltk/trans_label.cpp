@@ -11,7 +11,7 @@ namespace {
 
 class TransLabelView : public Fl_Box, public ControlView {
  public:
-  TransLabelView(FltkFrontEnd& owner, const Control& c)
+  TransLabelView(ViewOwner& owner, const Control& c)
       : Fl_Box(c.rect.left, c.rect.top, c.rect.width, c.rect.height), ControlView(owner, c.id) {
     box(FL_NO_BOX);
   }
@@ -38,6 +38,6 @@ class TransLabelView : public Fl_Box, public ControlView {
 
 }  // namespace
 
-ControlView* MakeTransLabel(FltkFrontEnd& owner, const Control& control) {
+ControlView* MakeTransLabel(ViewOwner& owner, const Control& control) {
   return new TransLabelView(owner, control);
 }

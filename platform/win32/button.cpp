@@ -73,7 +73,7 @@ class PictureButton : public PushButton {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> MakeButton(Win32FrontEnd& owner, const Control& control) {
+std::unique_ptr<NativeControl> MakeButton(NativeControlOwner& owner, const Control& control) {
   if (control.entry->own.picture != nullptr)
     return std::make_unique<PictureButton>(owner, control);
   return std::make_unique<PushButton>(owner, control);

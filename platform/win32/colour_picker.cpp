@@ -59,6 +59,6 @@ class ColourPicker : public NativeControl {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> MakeColourPicker(Win32FrontEnd& owner, const Control& control) {
+std::unique_ptr<NativeControl> MakeColourPicker(NativeControlOwner& owner, const Control& control) {
   return std::make_unique<ColourPicker>(owner, control);
 }

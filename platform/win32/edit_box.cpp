@@ -119,6 +119,6 @@ HWND EditBox::MakeWindow(HWND parent) {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> MakeEditBox(Win32FrontEnd& owner, const Control& control) {
+std::unique_ptr<NativeControl> MakeEditBox(NativeControlOwner& owner, const Control& control) {
   return std::make_unique<EditBox>(owner, control);
 }

@@ -163,6 +163,6 @@ HWND GroupBox::MakeWindow(HWND parent) {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> MakeGroupBox(Win32FrontEnd& owner, const Control& control) {
+std::unique_ptr<NativeControl> MakeGroupBox(NativeControlOwner& owner, const Control& control) {
   return std::make_unique<GroupBox>(owner, control);
 }

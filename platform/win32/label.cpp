@@ -44,6 +44,6 @@ class Label : public NativeControl {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> MakeLabel(Win32FrontEnd& owner, const Control& control) {
+std::unique_ptr<NativeControl> MakeLabel(NativeControlOwner& owner, const Control& control) {
   return std::make_unique<Label>(owner, control);
 }

@@ -48,7 +48,7 @@ constexpr ListMessages kListBox{
 
 class ListControl : public NativeControl {
  public:
-  ListControl(Win32FrontEnd& owner, const Control& control, const ListMessages& messages)
+  ListControl(NativeControlOwner& owner, const Control& control, const ListMessages& messages)
       : NativeControl(owner, control), messages_(messages) {}
 
   void OnCommand(UINT code) override {
@@ -92,10 +92,10 @@ class ListControl : public NativeControl {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> MakeComboBox(Win32FrontEnd& owner, const Control& control) {
+std::unique_ptr<NativeControl> MakeComboBox(NativeControlOwner& owner, const Control& control) {
   return std::make_unique<ListControl>(owner, control, kComboBox);
 }
 
-std::unique_ptr<NativeControl> MakeListBox(Win32FrontEnd& owner, const Control& control) {
+std::unique_ptr<NativeControl> MakeListBox(NativeControlOwner& owner, const Control& control) {
   return std::make_unique<ListControl>(owner, control, kListBox);
 }

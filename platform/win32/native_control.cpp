@@ -5,7 +5,6 @@
 #include <string>
 
 #include "platform/win32/wide.h"
-#include "platform/win32/win32_front_end.h"
 
 namespace {
 

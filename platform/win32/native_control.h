@@ -14,11 +14,27 @@
 #include "services/control_model.h"
 
 class Application;
-class Win32FrontEnd;
+
+// What the controls ask of the window that holds them. The front end implements it, so
+// that a control needs nothing of the front end's own.
+class NativeControlOwner {
+ public:
+  virtual Application& app() const = 0;
+  virtual const ControlModel& model() const = 0;
+  virtual HWND main_window() const = 0;
+  // A solid brush of the colour, kept until the window goes.
+  virtual HBRUSH Brush(COLORREF colour) = 0;
+  // The focus is being moved by the program (the window's keys, a closed dialog), not
+  // by the user.
+  virtual bool moving_focus() const = 0;
+
+ protected:
+  ~NativeControlOwner() = default;
+};
 
 class NativeControl {
  public:
-  NativeControl(Win32FrontEnd& owner, const Control& model) : owner_(owner), model_(model) {}
+  NativeControl(NativeControlOwner& owner, const Control& model) : owner_(owner), model_(model) {}
   virtual ~NativeControl();
   NativeControl(const NativeControl&) = delete;
   NativeControl& operator=(const NativeControl&) = delete;
@@ -52,11 +68,11 @@ class NativeControl {
   // Sets the window's text to the model's unless it shows it already; true when it changed.
   bool ShowCaption();
 
-  Win32FrontEnd& owner() const { return owner_; }
+  NativeControlOwner& owner() const { return owner_; }
   Application& app() const;
 
  private:
-  Win32FrontEnd& owner_;
+  NativeControlOwner& owner_;
   const Control& model_;  // in the ControlModel, which never moves
   HWND hwnd_ = nullptr;
   HFONT font_ = nullptr;  // owned; nullptr for the stock font

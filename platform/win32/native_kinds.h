@@ -4,22 +4,22 @@
 
 #include "platform/win32/native_control.h"
 
-using NativeMaker = std::unique_ptr<NativeControl> (*)(Win32FrontEnd& owner,
+using NativeMaker = std::unique_ptr<NativeControl> (*)(NativeControlOwner& owner,
                                                        const Control& control);
 
 // nullptr for the kinds that have no window of their own (timers, the common dialog).
 NativeMaker MakerOf(Kind kind);
 
-std::unique_ptr<NativeControl> MakeEditBox(Win32FrontEnd& owner, const Control& control);
+std::unique_ptr<NativeControl> MakeEditBox(NativeControlOwner& owner, const Control& control);
 // A push button, or a picture button when the catalogue gives it a face.
-std::unique_ptr<NativeControl> MakeButton(Win32FrontEnd& owner, const Control& control);
-std::unique_ptr<NativeControl> MakeSuperButton(Win32FrontEnd& owner, const Control& control);
-std::unique_ptr<NativeControl> MakeRadioBox(Win32FrontEnd& owner, const Control& control);
-std::unique_ptr<NativeControl> MakeGroupBox(Win32FrontEnd& owner, const Control& control);
-std::unique_ptr<NativeControl> MakeColourPicker(Win32FrontEnd& owner, const Control& control);
-std::unique_ptr<NativeControl> MakeLabel(Win32FrontEnd& owner, const Control& control);
-std::unique_ptr<NativeControl> MakeTransLabel(Win32FrontEnd& owner, const Control& control);
-std::unique_ptr<NativeControl> MakeComboBox(Win32FrontEnd& owner, const Control& control);
-std::unique_ptr<NativeControl> MakeListBox(Win32FrontEnd& owner, const Control& control);
-std::unique_ptr<NativeControl> MakeProgressBar(Win32FrontEnd& owner, const Control& control);
-std::unique_ptr<NativeControl> MakeSliderBar(Win32FrontEnd& owner, const Control& control);
+std::unique_ptr<NativeControl> MakeButton(NativeControlOwner& owner, const Control& control);
+std::unique_ptr<NativeControl> MakeSuperButton(NativeControlOwner& owner, const Control& control);
+std::unique_ptr<NativeControl> MakeRadioBox(NativeControlOwner& owner, const Control& control);
+std::unique_ptr<NativeControl> MakeGroupBox(NativeControlOwner& owner, const Control& control);
+std::unique_ptr<NativeControl> MakeColourPicker(NativeControlOwner& owner, const Control& control);
+std::unique_ptr<NativeControl> MakeLabel(NativeControlOwner& owner, const Control& control);
+std::unique_ptr<NativeControl> MakeTransLabel(NativeControlOwner& owner, const Control& control);
+std::unique_ptr<NativeControl> MakeComboBox(NativeControlOwner& owner, const Control& control);
+std::unique_ptr<NativeControl> MakeListBox(NativeControlOwner& owner, const Control& control);
+std::unique_ptr<NativeControl> MakeProgressBar(NativeControlOwner& owner, const Control& control);
+std::unique_ptr<NativeControl> MakeSliderBar(NativeControlOwner& owner, const Control& control);

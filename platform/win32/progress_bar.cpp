@@ -50,6 +50,6 @@ class ProgressBar : public NativeControl {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> MakeProgressBar(Win32FrontEnd& owner, const Control& control) {
+std::unique_ptr<NativeControl> MakeProgressBar(NativeControlOwner& owner, const Control& control) {
   return std::make_unique<ProgressBar>(owner, control);
 }

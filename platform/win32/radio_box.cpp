@@ -52,6 +52,6 @@ class RadioBox : public NativeControl {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> MakeRadioBox(Win32FrontEnd& owner, const Control& control) {
+std::unique_ptr<NativeControl> MakeRadioBox(NativeControlOwner& owner, const Control& control) {
   return std::make_unique<RadioBox>(owner, control);
 }

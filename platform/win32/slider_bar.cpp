@@ -52,6 +52,6 @@ class SliderBar : public NativeControl {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> MakeSliderBar(Win32FrontEnd& owner, const Control& control) {
+std::unique_ptr<NativeControl> MakeSliderBar(NativeControlOwner& owner, const Control& control) {
   return std::make_unique<SliderBar>(owner, control);
 }

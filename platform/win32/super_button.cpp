@@ -100,6 +100,6 @@ void SuperButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> MakeSuperButton(Win32FrontEnd& owner, const Control& control) {
+std::unique_ptr<NativeControl> MakeSuperButton(NativeControlOwner& owner, const Control& control) {
   return std::make_unique<SuperButton>(owner, control);
 }

@@ -129,6 +129,6 @@ HWND TransLabel::MakeWindow(HWND parent) {
 
 }  // namespace
 
-std::unique_ptr<NativeControl> MakeTransLabel(Win32FrontEnd& owner, const Control& control) {
+std::unique_ptr<NativeControl> MakeTransLabel(NativeControlOwner& owner, const Control& control) {
   return std::make_unique<TransLabel>(owner, control);
 }

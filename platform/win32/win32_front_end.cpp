@@ -267,20 +267,9 @@ bool Win32FrontEnd::PreTranslate(const MSG& message) {
   const auto key = static_cast<int32_t>(message.wParam);
   const int32_t modifiers = Modifiers(message.wParam);
   const Control* c = native != nullptr ? &native->model() : nullptr;
-  const WindowKey window_key = PreTranslateKey(*model_, c != nullptr ? c->id : 0, key, modifiers);
-  switch (window_key.action) {
-    case WindowKey::Action::MoveFocus:
-      FocusControl(window_key.target);
-      return true;
-    case WindowKey::Action::Choose:
-      FocusControl(window_key.target);
-      application_->Click(window_key.target);
-      return true;
-    case WindowKey::Action::UsedUp:
-      return true;
-    case WindowKey::Action::ToControl:
-      break;
-  }
+  if (TakeWindowKey(*application_, c != nullptr ? c->id : 0, key, modifiers,
+                    [this](ControlId target) { FocusControl(target); }))
+    return true;
   if (c == nullptr)
     return false;
   const std::optional<bool> goes_on = application_->KeyDown(c->id, key, modifiers);

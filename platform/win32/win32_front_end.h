@@ -19,7 +19,7 @@
 class Application;
 struct PictureDib;
 
-class Win32FrontEnd : public FrontEnd {
+class Win32FrontEnd : public FrontEnd, public NativeControlOwner {
  public:
   Win32FrontEnd();
   ~Win32FrontEnd() override;
@@ -28,20 +28,20 @@ class Win32FrontEnd : public FrontEnd {
 
   void Attach(Application& application) { application_ = &application; }
   // The native windows, for the Windows-side checks.
-  HWND main_window() const { return window_; }
+  HWND main_window() const override { return window_; }
   HWND WindowOf(ControlId id) const {
     auto found = by_id_.find(id);
     return found == by_id_.end() ? nullptr : found->second->hwnd();
   }
 
   // What the controls ask of the window that holds them.
-  Application& app() const { return *application_; }
-  const ControlModel& model() const { return *model_; }
+  Application& app() const override { return *application_; }
+  const ControlModel& model() const override { return *model_; }
   // A solid brush of the colour, kept until the window goes.
-  HBRUSH Brush(COLORREF colour);
+  HBRUSH Brush(COLORREF colour) override;
   // The focus is being moved by the program (the window's keys, a closed dialog), not
   // by the user.
-  bool moving_focus() const { return moving_focus_; }
+  bool moving_focus() const override { return moving_focus_; }
 
   void CreateWindow(const ControlModel& model) override;
   void Changed(ControlId control, Aspect aspect) override;

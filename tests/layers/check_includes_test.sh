@@ -78,5 +78,39 @@ for entry in "${link_cases[@]}"; do
     failures=$((failures + 1))
   fi
 done
-echo "check-includes test: $((${#cases[@]} + ${#link_cases[@]})) cases, $failures failed"
+
+# Circles among the files of one folder. Each case plants files, each "path>include",
+# and expects a pass or a failure with the given text that names every unit listed.
+circle_cases=(
+  "two files that include each other|platform/fltk/a.cpp>platform/fltk/b.h platform/fltk/b.cpp>platform/fltk/a.h|platform/fltk: its files include each other in a circle|a b"
+  "three files in a ring, one named beside it|shell/a.h>b.h shell/b.h>shell/c.h shell/c.cpp>shell/a.h|shell: its files include each other in a circle|a b c"
+  "a chain is no circle|shell/a.cpp>shell/b.h shell/b.cpp>shell/c.h shell/c.h>services/text.h|pass|"
+  "a source includes its own header|shell/a.cpp>shell/a.h shell/a.h>services/text.h|pass|"
+  "a header of another folder with a name of this one is no edge|shell/a.cpp>services/b.h shell/b.cpp>shell/a.h|pass|"
+)
+for entry in "${circle_cases[@]}"; do
+  IFS='|' read -r name planted expected units <<<"$entry"
+  tree="$work/tree"
+  rm -rf "$tree"
+  mkdir -p "$tree/services"
+  printf '#pragma once\n' >"$tree/services/text.h"
+  for file in $planted; do
+    mkdir -p "$(dirname "$tree/${file%%>*}")"
+    printf '#include "%s"\n' "${file#*>}" >>"$tree/${file%%>*}"
+  done
+  output="$("$checker" "$tree" 2>&1)"
+  status=$?
+  if [[ "$expected" == pass ]]; then
+    ((status == 0)) || { echo "FAIL: $name: refused: $output"; failures=$((failures + 1)); }
+    continue
+  fi
+  named=1
+  for unit in $units; do [[ "$output" == *" $unit"* ]] || named=0; done
+  if ((status == 0)) || [[ "$output" != *"$expected"* ]] || ((!named)); then
+    echo "FAIL: $name: expected \"$expected\" naming $units, got ($status): $output"
+    failures=$((failures + 1))
+  fi
+done
+
+echo "check-includes test: $((${#cases[@]} + ${#link_cases[@]} + ${#circle_cases[@]})) cases, $failures failed"
 ((failures == 0))

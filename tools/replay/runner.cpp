@@ -213,21 +213,9 @@ bool ReplayRunner::Execute(const ScriptLine& line) {
       ignored(false);
     } else {
       MoveFocus(c.id);
-      const WindowKey key = PreTranslateKey(application_.model(), c.id, code, mods);
-      switch (key.action) {
-        case WindowKey::Action::MoveFocus:
-          MoveFocus(key.target);
-          break;
-        case WindowKey::Action::Choose:
-          MoveFocus(key.target);
-          application_.Click(key.target);
-          break;
-        case WindowKey::Action::UsedUp:
-          break;
-        case WindowKey::Action::ToControl:
-          application_.KeyDown(c.id, code, mods);
-          break;
-      }
+      if (!TakeWindowKey(application_, c.id, code, mods,
+                         [this](ControlId target) { MoveFocus(target); }))
+        application_.KeyDown(c.id, code, mods);
     }
   } else if (command == "focus") {
     // "focus" prints which control has the focus; "focus NAME" gives it to NAME.
