@@ -2,44 +2,164 @@
 // FLTK's text editor wrapping at the box's width, quick whatever the length of a line.
 // After every edit FLTK keeps the caret in sight (show_insert_position ends in resize)
 // by counting wrapped rows from the start of the caret's line: in a long line without
-// breaks that measures the whole line for every key. When the caret is on a row the
-// box shows, the rows in sight give the same scroll at once.
+// breaks that measures the whole line for every key. This editor makes the same scroll
+// with the same count, started from a row start that count passed before.
+#include <FL/Fl_Text_Buffer.H>
 #include <FL/Fl_Text_Editor.H>
+
+#include <algorithm>
+#include <climits>
 
 class WrappedTextEditor : public Fl_Text_Editor {
  public:
   WrappedTextEditor(int x, int y, int w, int h) : Fl_Text_Editor(x, y, w, h) {}
+  ~WrappedTextEditor() override { Unwatch(); }
+  WrappedTextEditor(const WrappedTextEditor&) = delete;
+  WrappedTextEditor& operator=(const WrappedTextEditor&) = delete;
 
+  // The editor hears of every change to its text, which may move the rows it counts from.
+  using Fl_Text_Editor::buffer;
+  void buffer(Fl_Text_Buffer* text) {
+    Unwatch();
+    Fl_Text_Editor::buffer(text);
+    if (text != nullptr)
+      text->add_modify_callback(TextChanged, this);
+    watched_ = text;
+  }
+
+  // FLTK's resize ends by bringing the caret into sight when asked to; here everything
+  // before runs as FLTK has it, then the caret's scroll, then what FLTK does after it.
   void resize(int X, int Y, int W, int H) override {
-    if (display_insert_position_hint != 0 && X == x() && Y == y() && W == w() && H == h())
-      ScrollToCaretInSight();
+    if (display_insert_position_hint == 0 || X != x() || Y != y() || W != w() || H != h() ||
+        buffer() == nullptr) {
+      Fl_Text_Editor::resize(X, Y, W, H);
+      return;
+    }
+    display_insert_position_hint = 0;
     Fl_Text_Editor::resize(X, Y, W, H);
+    ShowCaret();
+    const int widest_offset = std::max(0, longest_vline() - text_area.w);
+    if (mHorizOffset > widest_offset)
+      scroll_(mTopLineNum, widest_offset);
+    mTopLineNumHint = mTopLineNum;
+    mHorizOffsetHint = mHorizOffset;
+    update_v_scrollbar();
+    update_h_scrollbar();
   }
 
  private:
-  // The scroll FLTK's own display_insert makes for a caret it can see, with the rows it
-  // counts taken from the rows in sight. A caret out of sight is left to FLTK.
-  void ScrollToCaretInSight() {
+  // FLTK's display_insert. Its count of the rows from the end of the second-last row
+  // shown down to the caret starts at the start of that end's row, which FLTK finds by
+  // counting from the start of the line; the count here goes on from the row start it
+  // found last time, as long as nothing before that changed. A caret above the rows
+  // shown is left to FLTK.
+  void ShowCaret() {
     const int caret = insert_position();
-    // At the end of the last row shown the caret may belong to the row below it, as
-    // FLTK reckons rows (but at the end of the text there is none): FLTK counts then.
-    const bool may_be_below = caret >= mLastChar && caret < buffer()->length();
-    int row = 0, caret_x = 0, caret_y = 0;
-    if (mNVisibleLines < 2 || mLineStarts[mNVisibleLines - 2] == -1 || may_be_below ||
-        !position_to_line(caret, &row) || !position_to_xy(caret, &caret_x, &caret_y) ||
-        caret_x < text_area.x || caret_x > text_area.x + text_area.w)
+    if (caret < mFirstChar) {
+      display_insert();
       return;
-    // A caret at or past the end of the second-last row moves up by the rows between
-    // (FLTK's reckoning, which starts on that end when the last row ends a line).
-    int rows_down = 0;
-    const int last_char = line_end(mLineStarts[mNVisibleLines - 2], true);
-    if (caret >= last_char) {
-      int from_row = 0;
-      if (!position_to_line(last_char - (wrap_uses_character(mLastChar) ? 0 : 1), &from_row))
-        return;
-      rows_down = row - from_row;
     }
-    display_insert_position_hint = 0;
-    mTopLineNumHint = mTopLineNum + rows_down;  // resize scrolls there
+    int top = mTopLineNum;
+    if (mNVisibleLines >= 2 && mLineStarts[mNVisibleLines - 2] != -1) {
+      const int last_char = line_end(mLineStarts[mNVisibleLines - 2], true);
+      if (caret >= last_char)
+        top += RowsDown(last_char - (wrap_uses_character(mLastChar) ? 0 : 1), caret);
+    }
+    int offset = mHorizOffset, caret_x = 0, caret_y = 0;
+    if (!position_to_xy(caret, &caret_x, &caret_y)) {
+      scroll_(top, offset);
+      if (!position_to_xy(caret, &caret_x, &caret_y))
+        return;
+    }
+    if (caret_x > text_area.x + text_area.w)
+      offset += caret_x - (text_area.x + text_area.w);
+    else if (caret_x < text_area.x)
+      offset += caret_x - text_area.x;
+    scroll_(top, offset);
   }
+
+  // FLTK's count_lines(from, to, false) in a wrapping box: the rows from the start of
+  // the row holding `from` down to `to`.
+  int RowsDown(int from, int to) {
+    int end = 0, rows = 0, row_start = 0, row_end = 0;
+    wrapped_line_counter(buffer(), RowStart(from), to, INT_MAX, true, 0, &end, &rows, &row_start,
+                         &row_end);
+    return rows;
+  }
+
+  // The start of the row holding `to`, as FLTK's count from the start of its line finds
+  // it (its line_start). That count does not start each row afresh: a row cut inside a
+  // word begins with the width of the first character of the row above. So it goes on
+  // here from where it stood at the last row start it passed, as FLTK's count would.
+  int RowStart(int to) {
+    Fl_Text_Buffer& text = *buffer();
+    if (count_.start < 0 || count_.next > to) {
+      const int line = text.line_start(to);
+      count_ = {line, 0, line};
+    }
+    const int margin = mWrapMarginPix != 0 ? mWrapMarginPix : text_area.w;
+    int row_start = count_.start;
+    double width = count_.width;
+    for (int p = count_.next; p < text.length(); p = text.next_char(p)) {
+      if (text.char_at(p) == '\n') {
+        if (p >= to)
+          return row_start;
+        row_start = text.next_char(p);
+        width = 0;
+        count_ = {row_start, width, row_start};
+        continue;
+      }
+      width += Width(text, p, width);
+      if (width <= margin)
+        continue;
+      int next_row = -1;
+      for (int b = p; b >= row_start; b = text.prev_char(b)) {
+        const unsigned int c = text.char_at(b);
+        if (c == '\t' || c == ' ') {
+          next_row = text.next_char(b);
+          width = 0;
+          for (int i = next_row; i < text.next_char(p); i = text.next_char(i))
+            width += Width(text, i, width);
+          break;
+        }
+      }
+      if (next_row < 0) {  // cut inside a word
+        next_row = std::max(p, text.next_char(row_start));
+        width = measure_proportional_character(text.address(row_start), 0, p);
+      }
+      if (p >= to)
+        return to < next_row ? row_start : next_row;
+      row_start = next_row;
+      count_ = {row_start, width, text.next_char(p)};
+    }
+    return row_start;
+  }
+
+  double Width(Fl_Text_Buffer& text, int position, double x) const {
+    return measure_proportional_character(text.address(position), static_cast<int>(x), position);
+  }
+
+  // A row start's place in the count depends on the text before where the count goes on.
+  static void TextChanged(int position, int, int, int, const char*, void* editor) {
+    auto* self = static_cast<WrappedTextEditor*>(editor);
+    if (position < self->count_.next)
+      self->count_.start = -1;
+  }
+
+  void Unwatch() {
+    if (watched_ != nullptr)
+      watched_->remove_modify_callback(TextChanged, this);
+    watched_ = nullptr;
+    count_.start = -1;
+  }
+
+  // Where FLTK's count of a line's rows stood at a row start: the row's first
+  // character, the width it had counted for the row, where it went on.
+  struct RowCount {
+    int start = -1;  // -1: none
+    double width = 0;
+    int next = 0;
+  };
+  Fl_Text_Buffer* watched_ = nullptr;
+  RowCount count_;
 };
