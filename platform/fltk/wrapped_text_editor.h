@@ -27,11 +27,19 @@ class WrappedTextEditor : public Fl_Text_Editor {
     watched_ = text;
   }
 
-  // FLTK's resize ends by bringing the caret into sight when asked to; here everything
-  // before runs as FLTK has it, then the caret's scroll, then what FLTK does after it.
+  // FLTK's resize after an edit, or when asked to bring the caret into sight, may
+  // scroll up over empty rows below the text and then down to the caret: both scrolls
+  // are made here with the count kept, the rest of the resize is FLTK's.
   void resize(int X, int Y, int W, int H) override {
-    if (display_insert_position_hint == 0 || X != x() || Y != y() || W != w() || H != h() ||
-        buffer() == nullptr) {
+    const bool edited = edited_;
+    edited_ = false;
+    if ((display_insert_position_hint == 0 && !edited) || X != x() || Y != y() || W != w() ||
+        H != h() || buffer() == nullptr) {
+      Fl_Text_Editor::resize(X, Y, W, H);
+      return;
+    }
+    ScrollUpOverEmptyRows();
+    if (display_insert_position_hint == 0) {
       Fl_Text_Editor::resize(X, Y, W, H);
       return;
     }
@@ -78,6 +86,31 @@ class WrappedTextEditor : public Fl_Text_Editor {
     scroll_(top, offset);
   }
 
+  // What FLTK's resize does before it shows the caret when rows below the text are
+  // empty: it scrolls up a row at a time (scroll_, whose count of the row above goes
+  // from the start of its line) while the second-last row is empty. Here the row
+  // above comes from the count kept.
+  void ScrollUpOverEmptyRows() {
+    if (mTopLineNumHint != mTopLineNum || mHorizOffsetHint != mHorizOffset ||
+        mNBufferLines < mNVisibleLines || buffer()->length() == 0)
+      return;
+    calc_line_starts(0, mNVisibleLines);
+    calc_last_char();
+    while (mNVisibleLines >= 2 && mLineStarts[mNVisibleLines - 2] == -1 && mTopLineNum > 1 &&
+           std::max(0, longest_vline() - text_area.w) >= mHorizOffset) {
+      const int old_first = mFirstChar;
+      const int row_above = RowStart(buffer()->prev_char_clipped(RowStart(mFirstChar)));
+      for (int row = mNVisibleLines - 1; row >= 1; --row) mLineStarts[row] = mLineStarts[row - 1];
+      mFirstChar = row_above;
+      calc_line_starts(0, 1);
+      calc_last_char();
+      mTopLineNum -= 1;
+      absolute_top_line_number(old_first);
+      damage(FL_DAMAGE_EXPOSE);
+    }
+    mTopLineNumHint = mTopLineNum;
+  }
+
   // FLTK's count_lines(from, to, false) in a wrapping box: the rows from the start of
   // the row holding `from` down to `to`.
   int RowsDown(int from, int to) {
@@ -97,6 +130,9 @@ class WrappedTextEditor : public Fl_Text_Editor {
       const int line = text.line_start(to);
       count_ = {line, 0, line};
     }
+    // The count kept stays a screenful above the first row shown, where the rows
+    // above it that a scroll up asks for start.
+    const int kept_before = mFirstChar - (mLastChar - mFirstChar);
     const int margin = mWrapMarginPix != 0 ? mWrapMarginPix : text_area.w;
     int row_start = count_.start;
     double width = count_.width;
@@ -106,7 +142,8 @@ class WrappedTextEditor : public Fl_Text_Editor {
           return row_start;
         row_start = text.next_char(p);
         width = 0;
-        count_ = {row_start, width, row_start};
+        if (row_start < kept_before)
+          count_ = {row_start, width, row_start};
         continue;
       }
       width += Width(text, p, width);
@@ -130,7 +167,8 @@ class WrappedTextEditor : public Fl_Text_Editor {
       if (p >= to)
         return to < next_row ? row_start : next_row;
       row_start = next_row;
-      count_ = {row_start, width, text.next_char(p)};
+      if (row_start < kept_before)
+        count_ = {row_start, width, text.next_char(p)};
     }
     return row_start;
   }
@@ -142,6 +180,7 @@ class WrappedTextEditor : public Fl_Text_Editor {
   // A row start's place in the count depends on the text before where the count goes on.
   static void TextChanged(int position, int, int, int, const char*, void* editor) {
     auto* self = static_cast<WrappedTextEditor*>(editor);
+    self->edited_ = true;  // the display hears of it after this, and resizes
     if (position < self->count_.next)
       self->count_.start = -1;
   }
@@ -162,4 +201,5 @@ class WrappedTextEditor : public Fl_Text_Editor {
   };
   Fl_Text_Buffer* watched_ = nullptr;
   RowCount count_;
+  bool edited_ = false;
 };
