@@ -6,9 +6,12 @@
 // with the same count, started from a row start that count passed before.
 #include <FL/Fl_Text_Buffer.H>
 #include <FL/Fl_Text_Editor.H>
+#include <FL/fl_utf8.h>
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
+#include <unordered_map>
 
 class WrappedTextEditor : public Fl_Text_Editor {
  public:
@@ -173,8 +176,25 @@ class WrappedTextEditor : public Fl_Text_Editor {
     return row_start;
   }
 
-  double Width(Fl_Text_Buffer& text, int position, double x) const {
-    return measure_proportional_character(text.address(position), static_cast<int>(x), position);
+  // FLTK's width of the character at `position`, kept for each character met: a count
+  // over a long line measures the same few characters again and again. A tab's width
+  // depends on where it stands, and a styled text's on its style: those FLTK measures.
+  double Width(Fl_Text_Buffer& text, int position, double x) {
+    const char* character = text.address(position);
+    if (*character == '\t' || mStyleBuffer != nullptr)
+      return measure_proportional_character(character, static_cast<int>(x), position);
+    if (widths_font_ != textfont() || widths_size_ != textsize()) {
+      widths_.clear();
+      widths_font_ = textfont();
+      widths_size_ = textsize();
+    }
+    const int length = fl_utf8len1(*character);
+    uint64_t key = static_cast<uint64_t>(length);
+    for (int i = 0; i < length; ++i) key = key << 8 | static_cast<unsigned char>(character[i]);
+    auto [known, added] = widths_.try_emplace(key, 0.0);
+    if (added)
+      known->second = measure_proportional_character(character, static_cast<int>(x), position);
+    return known->second;
   }
 
   // A row start's place in the count depends on the text before where the count goes on.
@@ -202,4 +222,7 @@ class WrappedTextEditor : public Fl_Text_Editor {
   Fl_Text_Buffer* watched_ = nullptr;
   RowCount count_;
   bool edited_ = false;
+  std::unordered_map<uint64_t, double> widths_;  // by the character's length and bytes
+  Fl_Font widths_font_ = -1;
+  Fl_Fontsize widths_size_ = -1;
 };
