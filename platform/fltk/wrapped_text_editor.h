@@ -12,6 +12,7 @@
 #include <climits>
 #include <cstdint>
 #include <unordered_map>
+#include <vector>
 
 class WrappedTextEditor : public Fl_Text_Editor {
  public:
@@ -41,13 +42,11 @@ class WrappedTextEditor : public Fl_Text_Editor {
       Fl_Text_Editor::resize(X, Y, W, H);
       return;
     }
-    ScrollUpOverEmptyRows();
-    if (display_insert_position_hint == 0) {
-      Fl_Text_Editor::resize(X, Y, W, H);
-      return;
-    }
+    const bool show_caret = display_insert_position_hint != 0;
     display_insert_position_hint = 0;
-    Fl_Text_Editor::resize(X, Y, W, H);
+    ResizeAfterScrollUp(X, Y, W, H);
+    if (!show_caret)
+      return;
     ShowCaret();
     const int widest_offset = std::max(0, longest_vline() - text_area.w);
     if (mHorizOffset > widest_offset)
@@ -89,14 +88,34 @@ class WrappedTextEditor : public Fl_Text_Editor {
     scroll_(top, offset);
   }
 
+  // FLTK's resize lays the rows out afresh from the first one shown before it scrolls
+  // up, and a scroll up lays out only the new first row: the rows below keep where they
+  // started. So after the scroll made here and FLTK's resize, the rows are as they were
+  // after the scroll.
+  void ResizeAfterScrollUp(int X, int Y, int W, int H) {
+    if (!ScrollUpOverEmptyRows()) {
+      Fl_Text_Editor::resize(X, Y, W, H);
+      return;
+    }
+    std::vector<int> rows(mLineStarts, mLineStarts + mNVisibleLines);
+    const int scrolled_first = mFirstChar, scrolled_top = mTopLineNum;
+    Fl_Text_Editor::resize(X, Y, W, H);
+    if (mFirstChar != scrolled_first || mTopLineNum != scrolled_top ||
+        mNVisibleLines != static_cast<int>(rows.size()))
+      return;
+    std::copy(rows.begin(), rows.end(), mLineStarts);
+    calc_last_char();
+  }
+
   // What FLTK's resize does before it shows the caret when rows below the text are
   // empty: it scrolls up a row at a time (scroll_, whose count of the row above goes
   // from the start of its line) while the second-last row is empty. Here the row
   // above comes from the count kept.
-  void ScrollUpOverEmptyRows() {
+  bool ScrollUpOverEmptyRows() {
     if (mTopLineNumHint != mTopLineNum || mHorizOffsetHint != mHorizOffset ||
         mNBufferLines < mNVisibleLines || buffer()->length() == 0)
-      return;
+      return false;
+    const int top = mTopLineNum;
     calc_line_starts(0, mNVisibleLines);
     calc_last_char();
     while (mNVisibleLines >= 2 && mLineStarts[mNVisibleLines - 2] == -1 && mTopLineNum > 1 &&
@@ -112,6 +131,7 @@ class WrappedTextEditor : public Fl_Text_Editor {
       damage(FL_DAMAGE_EXPOSE);
     }
     mTopLineNumHint = mTopLineNum;
+    return mTopLineNum != top;
   }
 
   // FLTK's count_lines(from, to, false) in a wrapping box: the rows from the start of

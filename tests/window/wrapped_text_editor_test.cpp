@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "platform/fltk/wrapped_text_editor.h"
 
@@ -105,18 +106,21 @@ TEST(WrappedTextEditor, KeepsTheCaretInSightAsFltkDoes) {
   PrivateDisplay display;
   ASSERT_FALSE(display.name().empty()) << "Xvfb did not start (scripts/install-deps.sh all)";
   setenv("DISPLAY", display.name().c_str(), 1);
-  {
-    // A long unbroken line, then rows, as a host's team line may be; or the long line
-    // alone, whose end is the end of the text.
-    std::string long_line;
-    for (int i = 0; long_line.size() < 20'000; ++i)
-      long_line += "棒棒糖队员Orvane" + std::to_string(i);
-    std::string rows;
-    for (int i = 0; i < 40; ++i) rows += "\nmember" + std::to_string(i);
-    Fl_Window window(400, 200);
+  // A long unbroken line, then rows, as a host's team line may be; or the long line
+  // alone, whose end is the end of the text.
+  std::string long_line;
+  for (int i = 0; long_line.size() < 20'000; ++i)
+    long_line += "棒棒糖队员Orvane" + std::to_string(i);
+  std::string rows;
+  for (int i = 0; i < 40; ++i) rows += "\nmember" + std::to_string(i);
+  // Two boxes: in the larger one typing at the end of the text keeps bringing empty
+  // rows below it into sight, which FLTK scrolls up over.
+  for (const auto& [width, height] : {std::pair{164, 116}, std::pair{240, 160}}) {
+    SCOPED_TRACE("a box of " + std::to_string(width) + "x" + std::to_string(height));
+    Fl_Window window(2 * width + 40, height + 20);
     Fl_Text_Buffer theirs_text, ours_text;
-    Scrolled<Fl_Text_Editor> theirs(10, 10, 164, 116);
-    Scrolled<WrappedTextEditor> ours(210, 10, 164, 116);
+    Scrolled<Fl_Text_Editor> theirs(10, 10, width, height);
+    Scrolled<WrappedTextEditor> ours(width + 30, 10, width, height);
     theirs.buffer(&theirs_text);
     ours.buffer(&ours_text);
     for (Fl_Text_Editor* editor :
