@@ -7,12 +7,15 @@
 
 #include <algorithm>
 
+#include "platform/fltk/screen_scale.h"
 #include "platform/fltk/views.h"
 #include "shell/application.h"
 
 namespace {
 
-constexpr int kTickSpace = 4;  // below the track
+int TickSpace() {  // below the track
+  return Px(4);
+}
 
 class SliderBarView : public Fl_Slider, public ControlView {
  public:
@@ -74,12 +77,12 @@ class SliderBarView : public Fl_Slider, public ControlView {
           return 1;
         }
         dragging_ = true;
-        return Fl_Slider::handle(event, x(), y(), w(), h() - kTickSpace);
+        return Fl_Slider::handle(event, x(), y(), w(), h() - TickSpace());
       case FL_DRAG:
       case FL_RELEASE:
         if (!dragging_)
           return 1;
-        return Fl_Slider::handle(event, x(), y(), w(), h() - kTickSpace);
+        return Fl_Slider::handle(event, x(), y(), w(), h() - TickSpace());
       default:
         return Fl_Slider::handle(event);
     }
@@ -88,7 +91,7 @@ class SliderBarView : public Fl_Slider, public ControlView {
   void draw() override {
     const Control& c = control();
     fl_rectf(x(), y(), w(), h(), FlColour(c.back_colour, kButtonFace));
-    Fl_Slider::draw(x(), y(), w(), h() - kTickSpace);
+    Fl_Slider::draw(x(), y(), w(), h() - TickSpace());
     // A tick for every step, under the centre of the thumb at that step.
     const int steps = c.maximum - c.minimum;
     const int knob = KnobWidth();
@@ -96,7 +99,7 @@ class SliderBarView : public Fl_Slider, public ControlView {
     fl_color(active_r() ? FL_DARK3 : fl_inactive(FL_DARK3));
     for (int i = 0; i <= steps && steps > 0; ++i) {
       const int tx = x() + knob / 2 + span * i / steps;
-      fl_yxline(tx, y() + h() - kTickSpace + 1, y() + h() - 1);
+      fl_rectf(tx, y() + h() - TickSpace() + Px(1), Px(1), TickSpace() - Px(1));
     }
     if (Fl::focus() == this)
       draw_focus();
