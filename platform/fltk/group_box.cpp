@@ -69,7 +69,7 @@ class GroupBoxView : public Fl_Group, public ControlView {
         text_x = x() + w() - Px(8) - text_w;
       fl_rectf(text_x, y(), text_w, text_h, kButtonFace);
       const Fl_Color text = FlColour(c.text_colour, FL_BLACK);
-      fl_color(active_r() ? text : fl_inactive(text));
+      fl_color(active_r() ? text : kGreyedText);  // the system's grey, as Windows greys it
       DrawPlainText(caption, text_x + Px(2), y(), text_w - Px(4), text_h,
                     FL_ALIGN_LEFT | FL_ALIGN_INSIDE, font.bold);
     }

@@ -35,7 +35,8 @@ class SuperButtonView : public ButtonBase {
     draw_box(pressed ? FL_DOWN_BOX : FL_UP_BOX, back);
     const FlFont font = FontOf(c);
     fl_font(font.face, font.size);
-    fl_color(active_r() ? text : fl_inactive(text));
+    // Greyed in the system's grey text colour whatever its own colour, as Windows does.
+    fl_color(active_r() ? text : kGreyedText);
     const int shift = pressed ? Px(1) : 0;
     DrawPlainText(ShownText(c.text), x() + Px(2) + shift, y() + Px(1) + shift, w() - Px(4),
                   h() - Px(2), FL_ALIGN_CENTER | FL_ALIGN_CLIP, font.bold);

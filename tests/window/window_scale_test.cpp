@@ -108,8 +108,9 @@ class WindowScale : public ::testing::Test {
     ASSERT_EQ(pipe(fds), 0);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
+    // The read end is closed first: it may be the very descriptor 3 the server writes to.
     posix_spawn_file_actions_addclose(&actions, fds[0]);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
     const char* argv[] = {"Xvfb",         "-displayfd", "3",   "-screen", "0",
                           "2000x1400x24", "-nolisten",  "tcp", nullptr};
     ASSERT_EQ(posix_spawnp(&xvfb_, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ),
@@ -146,8 +147,24 @@ class WindowScale : public ::testing::Test {
     }
   }
 
+  // Both the X server and the program still run; says which ended otherwise.
+  bool Alive() {
+    for (pid_t* child : {&xvfb_, &app_}) {
+      int status = 0;
+      if (*child > 0 && waitpid(*child, &status, WNOHANG) == *child) {
+        ADD_FAILURE() << (child == &xvfb_ ? "Xvfb" : "the program") << " ended, status " << status;
+        *child = -1;
+      }
+      if (*child <= 0)
+        return false;
+    }
+    return true;
+  }
+
   std::map<std::string, std::string> Dump(const fs::path& file) {
     fs::remove(file);
+    if (!Alive())
+      return {};
     kill(app_, SIGUSR1);
     for (int i = 0; i < 100 && !fs::exists(file); ++i) std::this_thread::sleep_for(20ms);
     std::map<std::string, std::string> values;
@@ -196,7 +213,7 @@ class WindowScale : public ::testing::Test {
     unsetenv("SCOREBOARD_SCALE");
 
     std::string window_id;
-    for (int i = 0; i < 100 && window_id.empty(); ++i) {
+    for (int i = 0; i < 100 && window_id.empty() && Alive(); ++i) {
       std::this_thread::sleep_for(100ms);
       std::istringstream found(Capture("xdotool search --name TobrikV2.4 2>/dev/null"));
       found >> window_id;
@@ -204,7 +221,7 @@ class WindowScale : public ::testing::Test {
     EXPECT_FALSE(window_id.empty()) << "the window did not appear at " << name;
     // The start-up progress runs its course first, as the replay's wait lets it.
     std::map<std::string, std::string> board;
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < 100 && Alive(); ++i) {
       board = Dump(dump);
       if (board["进度条1.position"] == "100" && !board["透明标签4.text"].empty())
         break;
@@ -252,7 +269,8 @@ class WindowScale : public ::testing::Test {
     click("按钮51");
     click("超级按钮1");
     const fs::path record = run / "游戏数据保存.txt";
-    for (int i = 0; i < 100 && !fs::exists(record); ++i) std::this_thread::sleep_for(100ms);
+    for (int i = 0; i < 100 && !fs::exists(record) && Alive(); ++i)
+      std::this_thread::sleep_for(100ms);
     std::this_thread::sleep_for(200ms);  // written whole by then
     shown.record = ReadAll(record);
     StopX();
