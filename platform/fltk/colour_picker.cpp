@@ -13,6 +13,7 @@
 
 #include "platform/fltk/button_base.h"
 #include "platform/fltk/fltk_front_end.h"
+#include "platform/fltk/screen_scale.h"
 #include "platform/fltk/views.h"
 #include "shell/keyboard.h"
 
@@ -169,12 +170,14 @@ class ColourPickerView : public ButtonBase {
 
   void draw() override {
     draw_box(Face(), kButtonFace);
-    const int inset = 4 + (value() != 0 ? 1 : 0);
+    const int inset = Px(4) + (value() != 0 ? Px(1) : 0);
+    const int sx = x() + inset, sy = y() + inset - Px(1), sw = w() - Px(8), sh = h() - Px(7);
+    const int line = Px(1);
     const Fl_Color swatch = FlColour(control().picked_colour, FL_BLACK);
-    fl_rectf(x() + inset, y() + inset - 1, w() - 8, h() - 7,
+    // The swatch in a dark frame a scaled pixel wide.
+    fl_rectf(sx, sy, sw, sh, active_r() ? FL_DARK3 : fl_inactive(FL_DARK3));
+    fl_rectf(sx + line, sy + line, sw - 2 * line, sh - 2 * line,
              active_r() ? swatch : fl_inactive(swatch));
-    fl_color(active_r() ? FL_DARK3 : fl_inactive(FL_DARK3));
-    fl_rect(x() + inset, y() + inset - 1, w() - 8, h() - 7);
     if (Fl::focus() == this)
       draw_focus();
   }

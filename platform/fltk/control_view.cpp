@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "platform/fltk/keys.h"
+#include "platform/fltk/screen_scale.h"
 #include "shell/application.h"
 #include "shell/keyboard.h"
 
@@ -36,7 +37,7 @@ void ControlView::Refresh(Aspect aspect) {
         w.activate();
       break;
     case Aspect::Geometry: {
-      const Rect r = WindowRect(owner_.model(), c);
+      const Rect r = Px(WindowRect(owner_.model(), c));
       if (w.window() != nullptr)
         w.window()->damage(FL_DAMAGE_ALL, w.x(), w.y(), w.w(), w.h());
       w.resize(r.left, r.top, r.width, r.height);
@@ -148,7 +149,26 @@ std::string WithCrLf(std::string_view shown) {
 void DrawPlainText(const std::string& utf8, int x, int y, int w, int h, Fl_Align align, bool bold) {
   fl_draw(utf8.c_str(), x, y, w, h, align, nullptr, 0);
   if (bold)
-    fl_draw(utf8.c_str(), x + 1, y, w, h, align, nullptr, 0);
+    fl_draw(utf8.c_str(), x + BoldShift(), y, w, h, align, nullptr, 0);
+}
+
+int BoldShift() {
+  return Px(1);
+}
+
+void DrawCaption(const std::string& utf8, int x, int y, int w, int h, Fl_Align align, bool bold,
+                 Fl_Color colour, bool active) {
+  if (active) {
+    fl_color(colour);
+    DrawPlainText(utf8, x, y, w, h, align, bold);
+    return;
+  }
+  // Etched: a white copy one pixel right and down, the shadow grey on top of it.
+  const int d = Px(1);
+  fl_color(FL_WHITE);
+  DrawPlainText(utf8, x + d, y + d, w, h, align, bold);
+  fl_color(kGreyedText);
+  DrawPlainText(utf8, x, y, w, h, align, bold);
 }
 
 Rect WindowRect(const ControlModel& model, const Control& control) {

@@ -74,9 +74,16 @@ std::string ShownText(const Text& text);
 std::string WithCrLf(std::string_view shown);
 
 // Draws text with FLTK's "@" symbols and "&" shortcuts switched off; bold text is struck
-// twice, one pixel apart, so it is one pixel wider than fl_measure says.
+// twice, BoldShift() apart (a pixel at the window's scale), so it is that much wider than
+// fl_measure says.
 void DrawPlainText(const std::string& utf8, int x, int y, int w, int h, Fl_Align align,
                    bool bold = false);
+int BoldShift();
+// The caption of a button or label: in `colour`, or greyed as the desktop the layout was
+// made for greys a disabled one (shadow-grey text over a white copy a pixel right and down).
+inline const Fl_Color kGreyedText = fl_rgb_color(0xA0, 0xA0, 0xA0);
+void DrawCaption(const std::string& utf8, int x, int y, int w, int h, Fl_Align align, bool bold,
+                 Fl_Color colour, bool active);
 
 // Where a control lies in window coordinates (group box members are inside theirs).
 Rect WindowRect(const ControlModel& model, const Control& control);

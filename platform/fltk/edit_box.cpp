@@ -6,6 +6,7 @@
 #include <FL/Fl_Input.H>
 
 #include "platform/fltk/paste.h"
+#include "platform/fltk/screen_scale.h"
 #include "platform/fltk/views.h"
 #include "services/property_model.h"
 #include "shell/application.h"
@@ -35,9 +36,10 @@ class EditBoxView : public Fl_Input, public ControlView {
     if (centred_)
       clear_damage(FL_DAMAGE_ALL);  // sets exactly these bits
     const Fl_Boxtype b = box();
-    // A greyed box keeps its frame and face, as on Windows; only its text fades.
+    // A greyed box keeps its frame and takes the face colour, as on Windows; its text
+    // fades.
     if ((damage() & FL_DAMAGE_ALL) != 0)
-      fl_draw_box(b, x(), y(), w(), h(), color());
+      fl_draw_box(b, x(), y(), w(), h(), active_r() ? color() : kButtonFace);
     int x0 = x() + Fl::box_dx(b), wide = w() - Fl::box_dw(b);
     Indent(x0, wide);
     drawtext(x0, y() + Fl::box_dy(b), wide, h() - Fl::box_dh(b));
@@ -102,7 +104,7 @@ class EditBoxView : public Fl_Input, public ControlView {
     if (!centred_)
       return;
     fl_font(textfont(), textsize());
-    const int text_w = static_cast<int>(fl_width(value())) + 6;
+    const int text_w = static_cast<int>(fl_width(value())) + Px(6);
     const int indent = (wide - text_w) / 2;
     if (indent > 0) {
       x0 += indent;

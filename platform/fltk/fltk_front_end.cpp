@@ -1,17 +1,44 @@
 #include "platform/fltk/fltk_draw.h"
+// fl_display, for the X resources.
+#define Font XFont
+#define Window XWindow
+#include <FL/x.H>
+#undef Font
+#undef Window
 
 #include "platform/fltk/fltk_front_end.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Group.H>
+#include <FL/Fl_RGB_Image.H>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "platform/fltk/main_window.h"
+#include "platform/fltk/screen_scale.h"
 #include "platform/fltk/views.h"
 #include "resources/pictures.h"
 #include "shell/application.h"
+
+namespace {
+
+// The scale is read once, from the host's variables and the X server's resources, before
+// any widget is made: everything is laid out at it from the start.
+void ChooseScaleOnce() {
+  fl_open_display();
+  std::string complaint;
+  SetScreenScale(ChooseScreenScale(std::getenv("SCOREBOARD_SCALE"), std::getenv("GDK_SCALE"),
+                                   XResourceManagerString(fl_display), complaint));
+  if (!complaint.empty())
+    std::fprintf(stderr, "scoreboard: %s\n", complaint.c_str());
+  UseScaledFrames();
+}
+
+}  // namespace
 
 FltkFrontEnd::FltkFrontEnd() {
   // The desktop the layout was made for paints dialogs in this face colour.
@@ -29,6 +56,7 @@ FltkFrontEnd::~FltkFrontEnd() {
 
 void FltkFrontEnd::CreateWindow(const ControlModel& model) {
   model_ = &model;
+  ChooseScaleOnce();
   const WindowSpec& entry = model.window();
   Fl_Group::current(nullptr);
   window_ = new MainWindow(*this, entry.outer.width, entry.outer.height,
@@ -111,8 +139,33 @@ void FltkFrontEnd::RunMessageLoop() {
   while (window_ != nullptr && window_->shown()) {
     Fl::wait();
     if (test_dump_.armed())
-      test_dump_.Serve(*model_, FocusedControl());
+      test_dump_.Serve(*model_, FocusedControl(), ScreenScale(),
+                       [this](const Control& c) { return ScreenLines(c); });
   }
+}
+
+std::string FltkFrontEnd::ScreenLines(const Control& c) const {
+  ControlView* view = ViewOf(c.id);
+  if (view == nullptr)
+    return "";
+  // Screen pixels, as a pointer sees them: the widget's place in the window, and how
+  // wide its caption's longest line is drawn in its font (the bold strike included).
+  const Fl_Widget& w = view->widget();
+  const FlFont font = FontOf(c);
+  fl_font(font.face, font.size);
+  int caption_w = 0;
+  const std::string caption = ShownText(c.text);
+  for (size_t start = 0; start <= caption.size();) {
+    const size_t end = std::min(caption.find('\n', start), caption.size());
+    const std::string line = caption.substr(start, end - start);
+    caption_w = std::max(caption_w, static_cast<int>(fl_width(line.c_str())));
+    start = end + 1;
+  }
+  if (font.bold && caption_w > 0)
+    caption_w += BoldShift();
+  return c.name + ".rect=" + std::to_string(w.x()) + "," + std::to_string(w.y()) + "," +
+         std::to_string(w.w()) + "," + std::to_string(w.h()) + "\n" + c.name +
+         ".caption_width=" + std::to_string(caption_w) + "\n";
 }
 
 ControlId FltkFrontEnd::FocusedControl() const {
@@ -148,9 +201,20 @@ const ScreenPicture* FltkFrontEnd::Picture(const char* name, bool greyed) {
     if (const auto picture = DecodeJpeg(EmbeddedPicture(name))) {
       uchar grey[3] = {0, 0, 0};
       Fl::get_color(FL_GRAY, grey[0], grey[1], grey[2]);
-      const size_t row_bytes = static_cast<size_t>(picture->width) * 3;
-      shown.Fill(picture->width, picture->height, [&](int row, uint8_t* rgb) {
-        const uint8_t* from = &picture->rgb[static_cast<size_t>(row) * row_bytes];
+      // At another scale the picture is made once at its scaled size from the original
+      // with a bilinear filter, and drawn as it is from then on.
+      const int w = Px(picture->width), h = Px(picture->height);
+      std::unique_ptr<Fl_Image> resized;
+      const uint8_t* pixels = picture->rgb.data();
+      if (w != picture->width || h != picture->height) {
+        Fl_RGB_Image original(picture->rgb.data(), picture->width, picture->height, 3);
+        Fl_Image::RGB_scaling(FL_RGB_SCALING_BILINEAR);
+        resized.reset(original.copy(w, h));
+        pixels = reinterpret_cast<const uint8_t*>(resized->data()[0]);
+      }
+      const size_t row_bytes = static_cast<size_t>(w) * 3;
+      shown.Fill(w, h, [&](int row, uint8_t* rgb) {
+        const uint8_t* from = &pixels[static_cast<size_t>(row) * row_bytes];
         for (size_t i = 0; i < row_bytes; ++i) {
           // As a disabled caption fades: a third of the picture over the face colour.
           rgb[i] =
@@ -170,9 +234,9 @@ void FltkFrontEnd::FillBackground() {
   JpegRows rows(EmbeddedPicture(name));
   if (!rows.ok())
     return;  // the face colour shows instead
-  // Stretched once to the client area with a box filter, so that drawing is a copy. The
-  // picture is decoded row by row as the filter needs it: it never exists whole.
-  const int w = kClientWidth, h = kClientHeight;
+  // Stretched once to the client area at the window's scale with a box filter, so that drawing is a
+  // copy. The picture is decoded row by row as the filter needs it: it never exists whole.
+  const int w = Px(kClientWidth), h = Px(kClientHeight);
   const int sw = rows.width(), sh = rows.height();
   std::vector<uint8_t> row(static_cast<size_t>(sw) * 3);
   std::vector<unsigned> sum(static_cast<size_t>(w) * 3);

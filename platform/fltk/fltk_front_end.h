@@ -53,6 +53,9 @@ class FltkFrontEnd : public FrontEnd, public ViewOwner {
   static void Tick(void* slot);
   static void RunQueuedWork(void* front_end);
   ControlView* ViewOf(ControlId id) const;
+  // The test dump's screen lines for a control: its widget's rectangle and its caption's
+  // drawn width, in screen pixels.
+  std::string ScreenLines(const Control& c) const;
   void FillBackground();
 
   Application* application_ = nullptr;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/fltk/control_view.h"
+#include "platform/fltk/screen_scale.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ FlFont FontOf(const Control& control) {
   // the layout was made for does; only FLTK's own widgets open the bold face.
   const bool bold = font.own && font.weight >= 600;
   return {.face = FontNumber(family, false),
-          .size = static_cast<Fl_Fontsize>(pixels < 1 ? 1 : pixels),
+          .size = static_cast<Fl_Fontsize>(Px(pixels < 1 ? 1 : pixels)),
           .bold = bold,
           .widget_face = FontNumber(family, bold)};
 }

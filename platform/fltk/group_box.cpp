@@ -7,6 +7,7 @@
 #include <FL/Fl_Window.H>
 
 #include "platform/fltk/fltk_front_end.h"
+#include "platform/fltk/screen_scale.h"
 #include "platform/fltk/views.h"
 
 namespace {
@@ -14,7 +15,10 @@ namespace {
 class GroupBoxView : public Fl_Group, public ControlView {
  public:
   GroupBoxView(ViewOwner& owner, const Control& c)
-      : Fl_Group(c.rect.left, c.rect.top, c.rect.width, c.rect.height), ControlView(owner, c.id) {
+      : Fl_Group(Px(c.rect).left, Px(c.rect).top, Px(c.rect).width, Px(c.rect).height),
+        ControlView(owner, c.id) {
+    // Made at its place on the screen: FLTK moves a group's members with it, and members
+    // that follow their box in the catalogue are placed before the box is.
     end();
     resizable(nullptr);
     box(FL_NO_BOX);
@@ -57,17 +61,17 @@ class GroupBoxView : public Fl_Group, public ControlView {
     if (!caption.empty()) {
       int text_w = 0, unused_h = 0;
       fl_measure(caption.c_str(), text_w, unused_h, 0);
-      text_w += font.bold ? 5 : 4;
-      int text_x = x() + 8;
+      text_w += Px(4) + (font.bold ? BoldShift() : 0);
+      int text_x = x() + Px(8);
       if (c.entry->own.align == Align::Centre)
         text_x = x() + (w() - text_w) / 2;
       else if (c.entry->own.align == Align::Right)
-        text_x = x() + w() - 8 - text_w;
+        text_x = x() + w() - Px(8) - text_w;
       fl_rectf(text_x, y(), text_w, text_h, kButtonFace);
       const Fl_Color text = FlColour(c.text_colour, FL_BLACK);
-      fl_color(active_r() ? text : fl_inactive(text));
-      DrawPlainText(caption, text_x + 2, y(), text_w - 4, text_h, FL_ALIGN_LEFT | FL_ALIGN_INSIDE,
-                    font.bold);
+      fl_color(active_r() ? text : kGreyedText);  // the system's grey, as Windows greys it
+      DrawPlainText(caption, text_x + Px(2), y(), text_w - Px(4), text_h,
+                    FL_ALIGN_LEFT | FL_ALIGN_INSIDE, font.bold);
     }
     fl_pop_clip();
   }

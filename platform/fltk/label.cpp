@@ -3,6 +3,7 @@
 
 #include <FL/Fl_Box.H>
 
+#include "platform/fltk/screen_scale.h"
 #include "platform/fltk/views.h"
 
 namespace {
@@ -29,12 +30,11 @@ class LabelView : public Fl_Box, public ControlView {
     fl_rectf(x(), y(), w(), h(), FlColour(c.back_colour, kButtonFace));
     const FlFont font = FontOf(c);
     fl_font(font.face, font.size);
-    const Fl_Color text = FlColour(c.text_colour, FL_BLACK);
-    fl_color(active_r() ? text : fl_inactive(text));
     const Fl_Align wrap = c.entry->own.word_wrap ? FL_ALIGN_WRAP : 0;
     fl_push_clip(x(), y(), w(), h());
-    DrawPlainText(ShownText(c.text), x(), y(), w(), h(),
-                  TextAlign(c.entry->own.align) | FL_ALIGN_INSIDE | wrap, font.bold);
+    DrawCaption(ShownText(c.text), x(), y(), w(), h(),
+                TextAlign(c.entry->own.align) | FL_ALIGN_INSIDE | wrap, font.bold,
+                FlColour(c.text_colour, FL_BLACK), active_r() != 0);
     fl_pop_clip();
   }
 

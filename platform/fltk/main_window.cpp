@@ -1,4 +1,5 @@
 #include "platform/fltk/main_window.h"
+#include "platform/fltk/screen_scale.h"
 
 #include <FL/Fl.H>
 
@@ -7,13 +8,14 @@
 #include "shell/keyboard.h"
 
 MainWindow::MainWindow(ViewOwner& owner, int outer_width, int outer_height, const char* title)
-    : Fl_Double_Window(kClientWidth, kClientHeight), owner_(owner) {
+    : Fl_Double_Window(Px(kClientWidth), Px(kClientHeight)), owner_(owner) {
   end();
   copy_label(title);
   int x = 0, y = 0;
-  CentredClientPosition(outer_width, outer_height, x, y);
+  // The frame around the client area is the window manager's, at its own size.
+  CentredClientPosition(w() + outer_width - kClientWidth, h() + outer_height - kClientHeight, x, y);
   position(x, y);
-  size_range(kClientWidth, kClientHeight, kClientWidth, kClientHeight);
+  size_range(w(), h(), w(), h());
   callback(Closed, this);
 }
 

@@ -15,6 +15,7 @@
 
 #include "platform/fltk/fltk_front_end.h"
 #include "platform/fltk/main_window.h"
+#include "platform/fltk/screen_scale.h"
 #include "platform/fltk/x11_window.h"
 #include "services/fatal_error.h"
 #include "services/message_services.h"
@@ -47,14 +48,14 @@ std::vector<Choice> ChoicesOf(uint32_t flags) {
 // The error icon: a red disc with a white cross.
 class ErrorIcon : public Fl_Widget {
  public:
-  ErrorIcon(int x, int y) : Fl_Widget(x, y, 32, 32) {}
+  ErrorIcon(int x, int y) : Fl_Widget(x, y, Px(32), Px(32)) {}
   void draw() override {
     fl_color(fl_rgb_color(0xD0, 0x20, 0x20));
     fl_pie(x(), y(), w(), h(), 0, 360);
     fl_color(FL_WHITE);
-    fl_line_style(FL_SOLID, 3);
-    fl_line(x() + 10, y() + 10, x() + 22, y() + 22);
-    fl_line(x() + 22, y() + 10, x() + 10, y() + 22);
+    fl_line_style(FL_SOLID, Px(3));
+    fl_line(x() + Px(10), y() + Px(10), x() + Px(22), y() + Px(22));
+    fl_line(x() + Px(22), y() + Px(10), x() + Px(10), y() + Px(22));
     fl_line_style(0);
   }
 };
@@ -65,7 +66,7 @@ class MessageText : public Fl_Widget {
   MessageText(int x, int y, int w, int h, std::string text)
       : Fl_Widget(x, y, w, h), text_(std::move(text)) {}
   void draw() override {
-    fl_font(FL_HELVETICA, 12);
+    fl_font(FL_HELVETICA, Px(12));
     fl_color(FL_BLACK);
     DrawPlainText(text_, x(), y(), w(), h(), FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
   }
@@ -110,15 +111,16 @@ class AnswerButton : public Fl_Button {
 int32_t RunBox(const std::string& text, const std::string& caption, uint32_t flags) {
   const std::vector<Choice> choices = ChoicesOf(flags);
   const bool icon = (flags & 0xF0) == message_flags::kIconError;
-  fl_font(FL_HELVETICA, 12);
-  int text_w = 360, text_h = 0;
+  // Laid out at the window's display scale, as the board is.
+  fl_font(FL_HELVETICA, Px(12));
+  int text_w = Px(360), text_h = 0;
   fl_measure(text.c_str(), text_w, text_h, 0);
-  text_w = std::max(text_w, 120);
-  const int left = icon ? 60 : 16;
-  const int button_w = 76, gap = 8;
+  text_w = std::max(text_w, Px(120));
+  const int left = Px(icon ? 60 : 16);
+  const int button_w = Px(76), gap = Px(8);
   const int buttons_w = static_cast<int>(choices.size()) * (button_w + gap) - gap;
-  const int w = std::max(left + text_w + 16, buttons_w + 32);
-  const int h = std::max(text_h, icon ? 32 : 0) + 24 + 50;
+  const int w = std::max(left + text_w + Px(16), buttons_w + Px(32));
+  const int h = std::max(text_h, icon ? Px(32) : 0) + Px(24) + Px(50);
 
   Fl_Group::current(nullptr);
   Fl_Double_Window box(w, h);
@@ -126,8 +128,8 @@ int32_t RunBox(const std::string& text, const std::string& caption, uint32_t fla
   Answer answer;
   answer.window = &box;
   if (icon)
-    new ErrorIcon(16, 16);
-  new MessageText(left, 12, text_w, std::max(text_h, icon ? 40 : 0), text);
+    new ErrorIcon(Px(16), Px(16));
+  new MessageText(left, Px(12), text_w, std::max(text_h, icon ? Px(40) : 0), text);
   int bx = (w - buttons_w) / 2;
   // MB_DEFBUTTON1 to MB_DEFBUTTON4 in bits 8 to 11; one past the buttons means the first.
   size_t default_index = (flags >> 8) & 0xF;
@@ -135,9 +137,9 @@ int32_t RunBox(const std::string& text, const std::string& caption, uint32_t fla
     default_index = 0;
   AnswerButton* default_button = nullptr;
   for (size_t i = 0; i < choices.size(); ++i) {
-    auto* button = new AnswerButton(bx, h - 36, button_w, 26, answer, choices[i].answer);
+    auto* button = new AnswerButton(bx, h - Px(36), button_w, Px(26), answer, choices[i].answer);
     button->copy_label(choices[i].caption);
-    button->labelsize(12);
+    button->labelsize(Px(12));
     if (i == default_index)
       default_button = button;
     bx += button_w + gap;

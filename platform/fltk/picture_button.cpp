@@ -6,6 +6,7 @@
 
 #include "platform/fltk/button_base.h"
 #include "platform/fltk/fltk_front_end.h"
+#include "platform/fltk/screen_scale.h"
 #include "platform/fltk/views.h"
 
 namespace {
@@ -17,7 +18,7 @@ class PictureButtonView : public ButtonBase {
   void draw() override {
     const Fl_Boxtype face = Face();
     draw_box(face, kButtonFace);
-    const int shift = value() != 0 ? 1 : 0;
+    const int shift = value() != 0 ? Px(1) : 0;
     const int ix = x() + Fl::box_dx(face), iy = y() + Fl::box_dy(face);
     const int iw = w() - Fl::box_dw(face), ih = h() - Fl::box_dh(face);
     // A disabled gift button shows its picture greyed, like its caption would be.
@@ -29,9 +30,8 @@ class PictureButtonView : public ButtonBase {
     } else {
       const FlFont font = FontOf(control());
       fl_font(font.face, font.size);
-      fl_color(active_r() ? FL_BLACK : fl_inactive(FL_BLACK));
-      DrawPlainText(ShownText(control().text), ix + shift, iy + shift, iw, ih, FL_ALIGN_CENTER,
-                    font.bold);
+      DrawCaption(ShownText(control().text), ix + shift, iy + shift, iw, ih, FL_ALIGN_CENTER,
+                  font.bold, FL_BLACK, active_r() != 0);
     }
     if (Fl::focus() == this)
       draw_focus();

@@ -5,6 +5,7 @@
 #include <FL/Fl.H>
 
 #include "platform/fltk/button_base.h"
+#include "platform/fltk/screen_scale.h"
 #include "platform/fltk/views.h"
 
 namespace {
@@ -17,10 +18,10 @@ class PushButtonView : public ButtonBase {
     const Control& c = control();
     const FlFont font = FontOf(c);
     fl_font(font.face, font.size);
-    fl_color(active_r() ? FlColour(c.text_colour, FL_BLACK) : fl_inactive(FL_BLACK));
-    const int shift = value() != 0 ? 1 : 0;
-    DrawPlainText(ShownText(c.text), x() + 2 + shift, y() + 1 + shift, w() - 4, h() - 2,
-                  FL_ALIGN_CENTER | FL_ALIGN_CLIP, font.bold);
+    const int shift = value() != 0 ? Px(1) : 0;
+    DrawCaption(ShownText(c.text), x() + Px(2) + shift, y() + Px(1) + shift, w() - Px(4),
+                h() - Px(2), FL_ALIGN_CENTER | FL_ALIGN_CLIP, font.bold,
+                FlColour(c.text_colour, FL_BLACK), active_r() != 0);
     if (Fl::focus() == this)
       draw_focus();
   }

@@ -7,12 +7,15 @@
 
 #include <algorithm>
 
+#include "platform/fltk/screen_scale.h"
 #include "platform/fltk/views.h"
 #include "shell/application.h"
 
 namespace {
 
-constexpr int kTickSpace = 4;  // below the track
+int TickSpace() {  // below the track
+  return Px(4);
+}
 
 class SliderBarView : public Fl_Slider, public ControlView {
  public:
@@ -74,12 +77,12 @@ class SliderBarView : public Fl_Slider, public ControlView {
           return 1;
         }
         dragging_ = true;
-        return Fl_Slider::handle(event, x(), y(), w(), h() - kTickSpace);
+        return Fl_Slider::handle(event, x(), y(), w(), h() - TickSpace());
       case FL_DRAG:
       case FL_RELEASE:
         if (!dragging_)
           return 1;
-        return Fl_Slider::handle(event, x(), y(), w(), h() - kTickSpace);
+        return Fl_Slider::handle(event, x(), y(), w(), h() - TickSpace());
       default:
         return Fl_Slider::handle(event);
     }
@@ -88,7 +91,10 @@ class SliderBarView : public Fl_Slider, public ControlView {
   void draw() override {
     const Control& c = control();
     fl_rectf(x(), y(), w(), h(), FlColour(c.back_colour, kButtonFace));
-    Fl_Slider::draw(x(), y(), w(), h() - kTickSpace);
+    if (ScreenScale() != 1.0 && type() == FL_HOR_NICE_SLIDER)
+      DrawScaledTrack(x(), y(), w(), h() - TickSpace());
+    else
+      Fl_Slider::draw(x(), y(), w(), h() - TickSpace());
     // A tick for every step, under the centre of the thumb at that step.
     const int steps = c.maximum - c.minimum;
     const int knob = KnobWidth();
@@ -96,7 +102,7 @@ class SliderBarView : public Fl_Slider, public ControlView {
     fl_color(active_r() ? FL_DARK3 : fl_inactive(FL_DARK3));
     for (int i = 0; i <= steps && steps > 0; ++i) {
       const int tx = x() + knob / 2 + span * i / steps;
-      fl_yxline(tx, y() + h() - kTickSpace + 1, y() + h() - 1);
+      fl_rectf(tx, y() + h() - TickSpace() + Px(1), Px(1), TickSpace() - Px(1));
     }
     if (Fl::focus() == this)
       draw_focus();
@@ -112,6 +118,20 @@ class SliderBarView : public Fl_Slider, public ControlView {
   }
 
  private:
+  // FLTK's groove and thumb, whose lines FLTK draws a fixed 4 pixels wide at any scale,
+  // drawn with those lines scaled: the groove, then the raised thumb with its notch.
+  void DrawScaledTrack(int tx, int ty, int tw, int th) {
+    draw_box(FL_THIN_DOWN_BOX, tx, ty + th / 2 - Px(2), tw, Px(4),
+             active_r() ? FL_FOREGROUND_COLOR : FL_INACTIVE_COLOR);
+    const double range = maximum() - minimum();
+    const double share = range > 0 ? (value() - minimum()) / range : 0;
+    const int knob = KnobWidth();
+    const int kx = tx + static_cast<int>(share * (tw - knob) + 0.5);
+    draw_box(FL_UP_BOX, kx, ty, knob, th, FL_GRAY);
+    const int notch = (knob - Px(4)) / 2;
+    draw_box(FL_THIN_DOWN_BOX, kx + notch, ty + Px(2), knob - 2 * notch, th - Px(4),
+             selection_color());
+  }
   int KnobWidth() const { return static_cast<int>(slider_size() * static_cast<float>(w()) + 0.5f); }
   // -1 left of the thumb, 1 right of it, 0 on it.
   int TrackSide(int mouse_x) const {

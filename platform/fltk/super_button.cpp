@@ -5,6 +5,7 @@
 #include <FL/Fl.H>
 
 #include "platform/fltk/button_base.h"
+#include "platform/fltk/screen_scale.h"
 #include "platform/fltk/views.h"
 
 namespace {
@@ -34,10 +35,11 @@ class SuperButtonView : public ButtonBase {
     draw_box(pressed ? FL_DOWN_BOX : FL_UP_BOX, back);
     const FlFont font = FontOf(c);
     fl_font(font.face, font.size);
-    fl_color(active_r() ? text : fl_inactive(text));
-    const int shift = pressed ? 1 : 0;
-    DrawPlainText(ShownText(c.text), x() + 2 + shift, y() + 1 + shift, w() - 4, h() - 2,
-                  FL_ALIGN_CENTER | FL_ALIGN_CLIP, font.bold);
+    // Greyed in the system's grey text colour whatever its own colour, as Windows does.
+    fl_color(active_r() ? text : kGreyedText);
+    const int shift = pressed ? Px(1) : 0;
+    DrawPlainText(ShownText(c.text), x() + Px(2) + shift, y() + Px(1) + shift, w() - Px(4),
+                  h() - Px(2), FL_ALIGN_CENTER | FL_ALIGN_CLIP, font.bold);
     if (Fl::focus() == this)
       draw_focus();
   }

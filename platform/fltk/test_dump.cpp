@@ -38,7 +38,8 @@ TestDump::TestDump() : path_(std::getenv("SCOREBOARD_TEST_DUMP")) {
     std::signal(SIGUSR1, RequestDump);
 }
 
-void TestDump::Serve(const ControlModel& model, ControlId focused) {
+void TestDump::Serve(const ControlModel& model, ControlId focused, double scale,
+                     const ScreenLines& screen) {
   if (path_ == nullptr || g_requested == 0)
     return;
   g_requested = 0;
@@ -46,13 +47,15 @@ void TestDump::Serve(const ControlModel& model, ControlId focused) {
   {
     std::ofstream out(aside, std::ios::binary | std::ios::trunc);
     std::string focus_name;
+    out << "scale=" << scale << '\n';
     for (const Control& c : model.controls()) {
       const std::string& name = c.name;
       out << name << ".text=" << Escaped(c.text) << '\n'
           << name << ".takes_input=" << (model.TakesInput(c) ? 1 : 0) << '\n'
           << name << ".tab_stop=" << (c.tab_stop ? 1 : 0) << '\n'
           << name << ".position=" << c.position << '\n'
-          << name << ".checked=" << (c.checked ? 1 : 0) << '\n';
+          << name << ".checked=" << (c.checked ? 1 : 0) << '\n'
+          << screen(c);
       if (c.id == focused)
         focus_name = name;
     }

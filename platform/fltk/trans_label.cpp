@@ -23,7 +23,8 @@ class TransLabelView : public Fl_Box, public ControlView {
     const FlFont font = FontOf(c);
     fl_font(font.face, font.size);
     const Fl_Color text = FlColour(c.text_colour, FL_BLACK);
-    fl_color(active_r() ? text : fl_inactive(text));
+    // Greyed in the system's grey text colour whatever its own colour, as Windows does.
+    fl_color(active_r() ? text : kGreyedText);
     const Fl_Align align = c.entry->own.align == Align::Centre  ? FL_ALIGN_TOP
                            : c.entry->own.align == Align::Right ? FL_ALIGN_TOP_RIGHT
                                                                 : FL_ALIGN_TOP_LEFT;
