@@ -1,6 +1,7 @@
 # Shared by the scripts that run the Windows programs under Wine; source it.
 # Defines $wine and $wineserver (empty when Wine is missing) and:
-#   wine_display WORK   a private Xvfb whose number the server picks; exports DISPLAY
+#   wine_display WORK [SCREEN]  a private Xvfb whose number the server picks; exports
+#                       DISPLAY; SCREEN is WIDTHxHEIGHTxDEPTH (1280x1024x24 by default)
 #   wine_prefix WORK    a fresh Wine prefix in WORK/prefix, booted and settled
 #   wine_stop           ends the prefix's processes and the private display
 #   wine_work NAME      a fresh work folder in $work; at exit the program started as
@@ -13,8 +14,8 @@ wineserver=$(command -v wineserver ||
 xvfb_pid=""
 
 wine_display() {
-  local work=$1
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  local work=$1 screen=${2:-1280x1024x24}
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do
     [ -s "$work/display" ] && break

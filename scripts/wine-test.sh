@@ -26,6 +26,10 @@
 #                                else built into build-winhost)
 #   SCOREBOARD_WINE_SCREENSHOT   a PNG path: keep a screenshot of the window there
 #   SCOREBOARD_WINE_NO_BUILD=1   use build-win/scoreboard.exe as it is
+#   SCOREBOARD_WINE_LOGPIXELS    the display's dpi in the prefix (96 by default; 144 and 192
+#                                are the scales 1.5 and 2): clicks land at the scaled places
+#   SCOREBOARD_WINE_KEEP         a folder: keep the checks' report and the record there
+#   SCOREBOARD_WINE_SCREEN       the display's size, WIDTHxHEIGHTxDEPTH (1280x1024x24)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -44,6 +48,12 @@ fail() {
 
 # shellcheck source=scripts/wine-common.sh
 . "$root/scripts/wine-common.sh"
+# shellcheck source=scripts/wine-chinese-prefix.sh
+. "$root/scripts/wine-chinese-prefix.sh"
+logpixels=${SCOREBOARD_WINE_LOGPIXELS:-96}
+scale=$(awk -v d="$logpixels" 'BEGIN { print d / 96 }')
+keep=${SCOREBOARD_WINE_KEEP:-}
+screen=${SCOREBOARD_WINE_SCREEN:-1280x1024x24}
 [ -n "$wine" ] && [ -n "$wineserver" ] || skip "Wine is not installed (scripts/install-windows-deps.sh)"
 command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1 || skip "mingw-w64 is not installed"
 command -v Xvfb >/dev/null 2>&1 || skip "Xvfb is not installed"
@@ -69,17 +79,10 @@ fi
 # --- a private display and Wine prefix ----------------------------------------------
 wine_work wine-test
 
-wine_display "$work" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+wine_display "$work" "$screen" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 wine_prefix "$work" || fail "wineboot failed"
-# Wine's own fonts have no Chinese; let it draw the captions with a system font.
-families=$(fc-list : family 2>/dev/null || true)
-if [[ "$families" == *'WenQuanYi Micro Hei'* ]]; then
-  "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-    /v 'MS Shell Dlg' /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1 || true
-  "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial \
-    /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1 || true
-  timeout 120 "$wineserver" -w || true
-fi
+# Wine's own fonts have no Chinese: the prefix draws the faces of a Chinese Windows.
+wine_chinese_prefix "$work" "$logpixels" || fail "the Chinese prefix could not be set up"
 
 # --- the in-process checks of the front end and the Windows services ------------------------
 checks_dir=$work/checks
@@ -91,22 +94,40 @@ cp "$root/build-win/win32_checks.exe" "$checks_dir/"
 }
 grep '^FAIL' "$work/checks.log" >&2 && fail "win32_checks.exe reported failures"
 echo "wine-test: $(tail -n1 "$work/checks.log" | tr -d '\r')"
+[ -n "$keep" ] && cp "$work/checks.log" "$keep/checks.log"
+# The client area the checks measured at this display's scale.
+read -r client_width client_height < <(tr -d '\r' <"$work/checks.log" |
+  sed -n 's/^ *scale [0-9.]*: client \([0-9]*\)x\([0-9]*\),.*/\1 \2/p')
+[ -n "${client_height:-}" ] || fail "the checks reported no client size"
 
 # --- where each control sits: the catalogue, as the replay driver dumps it --------------
 layout_dir=$work/layout
 mkdir -p "$layout_dir"
 echo dump | "$replay" --dir "$layout_dir" - >"$work/layout.txt" || fail "replay dump failed"
-# Client coordinates of a control's centre, group box offsets included.
-centre_of() {
-  awk -v want="$1" '
+# A control's client rectangle at the display's scale, "LEFT TOP WIDTH HEIGHT", group box
+# offsets included: each rectangle is scaled by its edges, as the front end places it.
+scaled_rect_of() {
+  awk -v want="$1" -v s="$scale" '
+    function round(v) { return int(v + 0.5) }
     { split($4, r, /[,x]/); left[$1] = r[1]; top[$1] = r[2]; w[$1] = r[3]; h[$1] = r[4];
       p = $5; sub(/^parent=/, "", p); parent[$1] = p }
     END {
       if (!(want in left)) exit 1
-      x = left[want] + int(w[want] / 2); y = top[want] + int(h[want] / 2)
-      if (parent[want] != "-") { x += left[parent[want]]; y += top[parent[want]] }
-      print x, y
+      x = round(left[want] * s); y = round(top[want] * s)
+      x2 = round((left[want] + w[want]) * s); y2 = round((top[want] + h[want]) * s)
+      if (parent[want] != "-") {
+        dx = round(left[parent[want]] * s); dy = round(top[parent[want]] * s)
+        x += dx; x2 += dx; y += dy; y2 += dy
+      }
+      print x, y, x2 - x, y2 - y
     }' "$work/layout.txt"
+}
+# Client coordinates of a control's centre.
+centre_of() {
+  local at
+  at=$(scaled_rect_of "$1") || return 1
+  set -- $at
+  echo $(($1 + $3 / 2)) $(($2 + $4 / 2))
 }
 
 # --- the program under Wine --------------------------------------------------------------
@@ -135,9 +156,9 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 # hold the frame too, which the client-area size tells apart.
 frame_x=0
 frame_y=0
-if [ "$WIDTH" -ge 478 ]; then
-  frame_x=$(((WIDTH - 472) / 2))
-  frame_y=$((HEIGHT - 585 - frame_x))
+if [ "$WIDTH" -gt "$client_width" ]; then
+  frame_x=$(((WIDTH - client_width) / 2))
+  frame_y=$((HEIGHT - client_height - frame_x))
 fi
 origin_x=$((X + frame_x))
 origin_y=$((Y + frame_y))
@@ -153,15 +174,10 @@ click_control() {
 
 # Screen rectangle "WxH+X+Y" of a control, group box offsets included.
 screen_rect_of() {
-  awk -v want="$1" -v ox="$origin_x" -v oy="$origin_y" '
-    { split($4, r, /[,x]/); left[$1] = r[1]; top[$1] = r[2]; w[$1] = r[3]; h[$1] = r[4];
-      p = $5; sub(/^parent=/, "", p); parent[$1] = p }
-    END {
-      if (!(want in left)) exit 1
-      x = left[want]; y = top[want]
-      if (parent[want] != "-") { x += left[parent[want]]; y += top[parent[want]] }
-      printf "%dx%d+%d+%d\n", w[want], h[want], ox + x, oy + y
-    }' "$work/layout.txt"
+  local at
+  at=$(scaled_rect_of "$1") || return 1
+  set -- $at
+  echo "$3x$4+$((origin_x + $1))+$((origin_y + $2))"
 }
 
 # Pixels of one colour (#rrggbb, each channel within 60) in a screen rectangle.
@@ -182,7 +198,7 @@ count_colour() {
 other_windows() {
   xdotool search --onlyvisible --name '' 2>/dev/null | grep -vx "$window" |
     while read -r w; do
-      [ "$(xdotool getwindowgeometry "$w" 2>/dev/null | awk '/Geometry/ { print $2 }')" = 1280x1024 ] || echo "$w"
+      [ "$(xdotool getwindowgeometry "$w" 2>/dev/null | awk '/Geometry/ { print $2 }')" = "${screen%x*}" ] || echo "$w"
     done || true
 }
 
@@ -218,9 +234,10 @@ pick_colour() {
 # blue) channel stands well above the other two. Thin strokes are blended with the
 # face colour, so the test asks for the hue, not the exact colour.
 caption_colour_check() {
-  local name=$1 channel=$2 rect count
+  local name=$1 channel=$2 rect count strip
   rect=$(screen_rect_of "$name") || fail "no $name in the catalogue"
-  rect=$(echo "$rect" | sed -E 's/^([0-9]+)x[0-9]+/\1x14/')
+  strip=$(awk -v s="$scale" 'BEGIN { print int(14 * s + 0.5) }')
+  rect=$(echo "$rect" | sed -E "s/^([0-9]+)x[0-9]+/\\1x$strip/")
   count=$(import -window root -crop "$rect" +repage -depth 8 txt:- 2>/dev/null |
     awk -v want="$channel" '
       BEGIN { n = 0 }
@@ -350,6 +367,7 @@ if ! cmp -s "$work/wine.cmp" "$work/linux.cmp"; then
   iconv -f GB18030 -t UTF-8 "$linux_record" | cat -A >&2 || true
   fail "the record files differ"
 fi
+[ -n "$keep" ] && cp "$wine_record" "$keep/record.txt"
 echo "wine-test: record matches the Linux replay ($(stat -c %s "$wine_record") bytes):"
 iconv -f GB18030 -t UTF-8 "$wine_record" | sed 's/^/    /' || true
 cmp -s "$run_dir/overlay/board.json" "$replay_dir/overlay/board.json" ||
