@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/palette.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_front_end.h"
@@ -183,6 +184,48 @@ void CheckScaledPlaces(Win32FrontEnd& front_end, const ControlModel& model) {
                   wanted.top, wanted.width, wanted.height);
   }
   Check(wrong == 0, "every control lies at its catalogue rectangle times the scale, read unscaled");
+}
+
+// The window moved to a monitor of another scale: Windows sends WM_DPICHANGED with the
+// new dpi and the place it suggests. The window must take that place and lay itself out
+// anew at the new scale (client area and every control), then the same back again.
+void CheckDpiChange(Win32FrontEnd& front_end, const ControlModel& model) {
+  HWND window = front_end.main_window();
+  const double first = front_end.scale();
+  const double other = first == 1.5 ? 1.0 : 1.5;
+  bool all = true;
+  for (const double scale : {other, first}) {
+    RECT suggested{};
+    GetWindowRect(window, &suggested);
+    const Rect client = Scaled(front_end.CatalogueClient(), scale);
+    suggested.right = suggested.left + client.width + 40;  // the frame, about
+    suggested.bottom = suggested.top + client.height + 60;
+    const auto dpi = static_cast<WORD>(scale * 96);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    RECT now{};
+    GetWindowRect(window, &now);
+    RECT inside{};
+    GetClientRect(window, &inside);
+    int misplaced = 0;
+    for (const Control& c : model.controls()) {
+      HWND hwnd = front_end.WindowOf(c.id);
+      if (hwnd == nullptr || c.kind == Kind::ComboBox)
+        continue;
+      RECT placed{};
+      GetWindowRect(hwnd, &placed);
+      MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&placed), 2);
+      const Rect wanted = Scaled(c.rect, scale);
+      misplaced += placed.left != wanted.left || placed.right - placed.left != wanted.width;
+    }
+    const bool ok = front_end.scale() == scale && now.left == suggested.left &&
+                    now.top == suggested.top && std::abs(inside.right - client.width) <= 1 &&
+                    std::abs(inside.bottom - client.height) <= 1 && misplaced == 0;
+    if (!ok)
+      std::printf("     at %g: client %ldx%ld, %d controls misplaced\n", scale, inside.right,
+                  inside.bottom, misplaced);
+    all = all && ok;
+  }
+  Check(all, "a dpi change lays the window out anew at the new scale, at the suggested place");
 }
 
 // One line per shown caption: how many lines it takes in its box, wrapped at the box's
@@ -692,6 +735,7 @@ int main() {
     CheckFileServices(GetRunDirectory());
     CheckWindow(front_end);
     CheckScaledPlaces(front_end, application.model());
+    CheckDpiChange(front_end, application.model());
     ReportCaptions(front_end, application.model());
     CheckCreatedWithFinalStyle(front_end, application.model());
     CheckEveryKindMade(front_end, application.model());
