@@ -126,6 +126,12 @@ step "the Windows program under Wine"
 # Every Windows stage needs the cross-built program; a missing Wine is a failure here,
 # since install-deps.sh installed it.
 if scripts/wine-test.sh; then passed=$((passed + 1)); else fail "the Wine session"; fi
+step "the Windows program under Wine at the display scales 1, 1.5 and 2"
+if SCOREBOARD_WINE_NO_BUILD=1 scripts/wine-scale-test.sh; then
+  passed=$((passed + 1))
+else
+  fail "the Windows program at display scales"
+fi
 step "the core under Wine: unit test programs, replay scripts, records"
 if scripts/wine-core-tests.sh | tee build/wine-core.log; then
   passed=$((passed + $(sed -n 's/^wine-core: \([0-9]*\) passed, 0 failed$/\1/p' build/wine-core.log)))

@@ -10,14 +10,17 @@
 #                          waits for a visible window whose name matches TITLE and sets
 #                          $window; fails (saying so on standard error) when SECONDS pass
 #                          or the program PID ends first
-#   client_origin WINDOW   sets X, Y, WIDTH, HEIGHT (the X window) and origin_x, origin_y
-#                          (the top-left corner of the client area on the screen)
+#   client_origin WINDOW [CLIENT_WIDTH CLIENT_HEIGHT]
+#                          sets X, Y, WIDTH, HEIGHT (the X window) and origin_x, origin_y
+#                          (the top-left corner of the client area on the screen); the
+#                          client area is 472x585 unless given (a window at a scale)
 #   replay_driver ROOT     prints the Linux replay driver: $SCOREBOARD_REPLAY, else
 #                          ROOT/build/scoreboard-replay, else one built into ROOT/build-winhost
 #   dump_controls REPLAY FILE
 #                          writes the catalogue as the replay driver dumps it into FILE
 #   control_rect NAME FILE prints "LEFT TOP WIDTH HEIGHT" of a control in client
-#                          coordinates (group box offsets included), from FILE
+#                          coordinates (group box offsets included), from FILE, at the
+#                          display scale $control_scale (1 unless set)
 #   control_centre NAME FILE
 #                          prints "X Y", the middle of that rectangle
 #   click_control NAME     a click on the control's middle, from $controls (a dump file)
@@ -78,9 +81,9 @@ client_origin() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
   _frame_x=0
   _frame_y=0
-  if [ "$WIDTH" -ge 478 ]; then
-    _frame_x=$(((WIDTH - 472) / 2))
-    _frame_y=$((HEIGHT - 585 - _frame_x))
+  if [ "$WIDTH" -gt "${2:-472}" ]; then
+    _frame_x=$(((WIDTH - ${2:-472}) / 2))
+    _frame_y=$((HEIGHT - ${3:-585} - _frame_x))
   fi
   origin_x=$((X + _frame_x))
   origin_y=$((Y + _frame_y))
@@ -108,15 +111,22 @@ dump_controls() {
 }
 
 # A dump line: NAME KIND HANDLE LEFT,TOP,WIDTHxHEIGHT parent=NAME|- ...
+# At a scale each edge is scaled, and a group box's member lies at its box's scaled place
+# plus its own, as the front ends place them.
 control_rect() {
-  awk -v want="$1" '
+  awk -v want="$1" -v s="${control_scale:-1}" '
+    function round(v) { return int(v + 0.5) }
     { split($4, r, /[,x]/); left[$1] = r[1]; top[$1] = r[2]; w[$1] = r[3]; h[$1] = r[4];
       p = $5; sub(/^parent=/, "", p); parent[$1] = p }
     END {
       if (!(want in left)) exit 1
-      x = left[want]; y = top[want]
-      if (parent[want] != "-") { x += left[parent[want]]; y += top[parent[want]] }
-      print x, y, w[want], h[want]
+      x = round(left[want] * s); y = round(top[want] * s)
+      x2 = round((left[want] + w[want]) * s); y2 = round((top[want] + h[want]) * s)
+      if (parent[want] != "-") {
+        dx = round(left[parent[want]] * s); dy = round(top[parent[want]] * s)
+        x += dx; x2 += dx; y += dy; y2 += dy
+      }
+      print x, y, x2 - x, y2 - y
     }' "$2"
 }
 

@@ -1,7 +1,7 @@
 # Shared by the scripts that run the Windows programs under Wine; source it.
 # Defines $wine and $wineserver (empty when Wine is missing) and:
-#   wine_display WORK   a private Xvfb whose number the server picks; exports DISPLAY
-#                       (scripts/display-common.sh, sourced here, has the window chores)
+#   wine_display WORK [SCREEN]  a private Xvfb whose number the server picks; exports
+#                       DISPLAY; SCREEN is WIDTHxHEIGHTxDEPTH (1280x1024x24 by default)
 #   wine_prefix WORK    a fresh Wine prefix in WORK/prefix, booted and settled
 #   wine_stop           ends the prefix's processes and the private display
 #   wine_work NAME      a fresh work folder in $work; at exit the program started as
@@ -15,7 +15,7 @@ wineserver=$(command -v wineserver ||
 . "$(dirname "${BASH_SOURCE[0]}")/display-common.sh"
 
 wine_display() {
-  start_private_display "$1" 1280x1024x24
+  start_private_display "$1" "${2:-1280x1024x24}"
 }
 
 wine_prefix() {

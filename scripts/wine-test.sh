@@ -26,6 +26,10 @@
 #                                else built into build-winhost)
 #   SCOREBOARD_WINE_SCREENSHOT   a PNG path: keep a screenshot of the window there
 #   SCOREBOARD_WINE_NO_BUILD=1   use build-win/scoreboard.exe as it is
+#   SCOREBOARD_WINE_LOGPIXELS    the display's dpi in the prefix (96 by default; 144 and 192
+#                                are the scales 1.5 and 2): clicks land at the scaled places
+#   SCOREBOARD_WINE_KEEP         a folder: keep the checks' report and the record there
+#   SCOREBOARD_WINE_SCREEN       the display's size, WIDTHxHEIGHTxDEPTH (1280x1024x24)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -44,6 +48,12 @@ fail() {
 
 # shellcheck source=scripts/wine-common.sh
 . "$root/scripts/wine-common.sh"
+# shellcheck source=scripts/wine-chinese-prefix.sh
+. "$root/scripts/wine-chinese-prefix.sh"
+logpixels=${SCOREBOARD_WINE_LOGPIXELS:-96}
+scale=$(awk -v d="$logpixels" 'BEGIN { print d / 96 }')
+keep=${SCOREBOARD_WINE_KEEP:-}
+screen=${SCOREBOARD_WINE_SCREEN:-1280x1024x24}
 [ -n "$wine" ] && [ -n "$wineserver" ] || skip "Wine is not installed (scripts/install-windows-deps.sh)"
 command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1 || skip "mingw-w64 is not installed"
 command -v Xvfb >/dev/null 2>&1 || skip "Xvfb is not installed"
@@ -62,17 +72,10 @@ replay=$(replay_driver "$root") || fail "cannot build the Linux replay driver"
 # --- a private display and Wine prefix ----------------------------------------------
 wine_work wine-test
 
-wine_display "$work" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+wine_display "$work" "$screen" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 wine_prefix "$work" || fail "wineboot failed"
-# Wine's own fonts have no Chinese; let it draw the captions with a system font.
-families=$(fc-list : family 2>/dev/null || true)
-if [[ "$families" == *'WenQuanYi Micro Hei'* ]]; then
-  "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
-    /v 'MS Shell Dlg' /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1 || true
-  "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial \
-    /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1 || true
-  timeout 120 "$wineserver" -w || true
-fi
+# Wine's own fonts have no Chinese: the prefix draws the faces of a Chinese Windows.
+wine_chinese_prefix "$work" "$logpixels" || fail "the Chinese prefix could not be set up"
 
 # --- the in-process checks of the front end and the Windows services ------------------------
 checks_dir=$work/checks
@@ -84,10 +87,16 @@ cp "$root/build-win/win32_checks.exe" "$checks_dir/"
 }
 grep '^FAIL' "$work/checks.log" >&2 && fail "win32_checks.exe reported failures"
 echo "wine-test: $(tail -n1 "$work/checks.log" | tr -d '\r')"
+[ -n "$keep" ] && cp "$work/checks.log" "$keep/checks.log"
+# The client area the checks measured at this display's scale.
+read -r client_width client_height < <(tr -d '\r' <"$work/checks.log" |
+  sed -n 's/^ *scale [0-9.]*: client \([0-9]*\)x\([0-9]*\),.*/\1 \2/p')
+[ -n "${client_height:-}" ] || fail "the checks reported no client size"
 
 # --- where each control sits: the catalogue, as the replay driver dumps it --------------
 controls=$work/controls.txt
 dump_controls "$replay" "$controls" || fail "replay dump failed"
+control_scale=$scale
 
 # --- the program under Wine --------------------------------------------------------------
 run_dir=$work/run
@@ -102,7 +111,7 @@ exe_pid=$!
 
 find_window Orvane 120 "$exe_pid" 2>"$work/find.log" ||
   fail "$(cat "$work/find.log"); its output: $(cat "$work/exe.log")"
-client_origin "$window"
+client_origin "$window" "$client_width" "$client_height"
 echo "wine-test: window $window at $X,$Y size ${WIDTH}x$HEIGHT, client origin $origin_x,$origin_y"
 
 # A click, then the pause a host leaves before the next input: the session's keys go to
@@ -138,7 +147,7 @@ count_colour() {
 other_windows() {
   xdotool search --onlyvisible --name '' 2>/dev/null | grep -vx "$window" |
     while read -r w; do
-      [ "$(xdotool getwindowgeometry "$w" 2>/dev/null | awk '/Geometry/ { print $2 }')" = 1280x1024 ] || echo "$w"
+      [ "$(xdotool getwindowgeometry "$w" 2>/dev/null | awk '/Geometry/ { print $2 }')" = "${screen%x*}" ] || echo "$w"
     done || true
 }
 
@@ -175,9 +184,10 @@ pick_colour() {
 # face colour, so the test asks for the hue, not the exact colour. The window may still
 # be painting its first frame: the count is taken again until it is reached, for 30 s.
 caption_colour_check() {
-  local name=$1 channel=$2 rect count=0 end=$((SECONDS + 30))
+  local name=$1 channel=$2 rect strip count=0 end=$((SECONDS + 30))
   rect=$(screen_rect_of "$name") || fail "no $name in the catalogue"
-  rect=$(echo "$rect" | sed -E 's/^([0-9]+)x[0-9]+/\1x14/')
+  strip=$(awk -v s="$scale" 'BEGIN { print int(14 * s + 0.5) }')
+  rect=$(echo "$rect" | sed -E "s/^([0-9]+)x[0-9]+/\\1x$strip/")
   while :; do
     count=$(import -window root -crop "$rect" +repage -depth 8 txt:- 2>/dev/null |
       awk -v want="$channel" '
@@ -337,6 +347,7 @@ if ! cmp -s "$work/wine.cmp" "$work/linux.cmp"; then
   iconv -f GB18030 -t UTF-8 "$linux_record" | cat -A >&2 || true
   fail "the record files differ"
 fi
+[ -n "$keep" ] && cp "$wine_record" "$keep/record.txt"
 echo "wine-test: record matches the Linux replay ($(stat -c %s "$wine_record") bytes):"
 iconv -f GB18030 -t UTF-8 "$wine_record" | sed 's/^/    /' || true
 cmp -s "$run_dir/overlay/board.json" "$replay_dir/overlay/board.json" ||

@@ -42,6 +42,14 @@ int32_t Scaled(int32_t catalogue_pixels, double scale) {
   return scaled;
 }
 
+int32_t ScaledFontHeight(int32_t catalogue_height, double scale) {
+  // A hair over the exact product first, so that 12 x 1.25 stays 15 whatever the binary
+  // fraction does.
+  const double magnitude = std::floor(std::abs(catalogue_height) * scale + 1e-9);
+  const auto height = static_cast<int32_t>(std::fmax(magnitude, catalogue_height != 0 ? 1 : 0));
+  return catalogue_height < 0 ? -height : height;
+}
+
 Rect Scaled(const Rect& r, double scale) {
   int32_t left = Rounded(r.left * scale);
   int32_t top = Rounded(r.top * scale);

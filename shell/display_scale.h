@@ -26,6 +26,12 @@ double ScaleFromDpi(double dots_per_inch);
 // is not zero stays at least one pixel, so a thin border never disappears.
 int32_t Scaled(int32_t catalogue_pixels, double scale);
 
+// A font height (pixels; negative for the character height, as Windows writes it) at
+// `scale`, rounded towards zero: a caption's glyphs grow with its font's height, so a
+// height rounded up (11 at 1.5 giving 17, not 16) would make a caption that fitted its box
+// at 96 dpi outgrow the box scaled by its edges. Never below one pixel.
+int32_t ScaledFontHeight(int32_t catalogue_height, double scale);
+
 // A rectangle at `scale`. Its edges are scaled, not its size, so controls that touch in
 // the catalogue still touch and none overlaps its neighbour by a rounding pixel.
 Rect Scaled(const Rect& catalogue_rect, double scale);

@@ -50,13 +50,13 @@ class PictureButton : public PushButton {
     if (picture_ != nullptr) {
       RECT area = face;
       if (pressed)
-        OffsetRect(&area, 1, 1);
+        OffsetRect(&area, Px(1), Px(1));
       // The pictures are a little larger than the button: centred, their edges cut off.
-      DrawPictureCentred(dc, area, *picture_);
+      DrawPictureCentred(dc, area, ScaledPicture(*picture_, scale()));
     }
     DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     if ((item.itemState & ODS_FOCUS) != 0)
-      DrawFocusInside(dc, face, 3);
+      DrawFocusInside(dc, face, Px(3));
   }
 
  protected:

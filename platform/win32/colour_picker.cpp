@@ -31,9 +31,9 @@ class ColourPicker : public NativeControl {
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
     RECT swatch = face;
-    InflateRect(&swatch, -4, -4);
+    InflateRect(&swatch, -Px(4), -Px(4));
     if (pressed)
-      OffsetRect(&swatch, 1, 1);
+      OffsetRect(&swatch, Px(1), Px(1));
     if ((item.itemState & ODS_DISABLED) != 0) {
       FrameRect(dc, &swatch, GetSysColorBrush(COLOR_GRAYTEXT));
     } else {
@@ -43,7 +43,7 @@ class ColourPicker : public NativeControl {
       FrameRect(dc, &swatch, GetSysColorBrush(COLOR_BTNSHADOW));
     }
     if ((item.itemState & ODS_FOCUS) != 0)
-      DrawFocusInside(dc, face, 2);
+      DrawFocusInside(dc, face, Px(2));
   }
 
  protected:

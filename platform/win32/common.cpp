@@ -9,6 +9,7 @@
 #include "platform/win32/native_control.h"
 #include "platform/win32/wide.h"
 #include "shell/catalogue.h"
+#include "shell/display_scale.h"
 
 bool RegisterSuperclass(const wchar_t* base, const wchar_t* name, WNDPROC proc,
                         WNDPROC& base_proc) {
@@ -54,11 +55,11 @@ COLORREF ShownColour(Colour colour, int system_colour) {
   return static_cast<COLORREF>(colour & 0x00FFFFFFu);
 }
 
-HFONT MakeFont(const Font& font) {
+HFONT MakeFont(const Font& font, double scale) {
   if (!font.own)
     return nullptr;
   LOGFONTW description{};
-  description.lfHeight = font.height;
+  description.lfHeight = ScaledFontHeight(font.height, scale);
   description.lfWeight = font.weight;
   description.lfCharSet = GB2312_CHARSET;
   description.lfOutPrecision = OUT_DEFAULT_PRECIS;
@@ -68,6 +69,21 @@ HFONT MakeFont(const Font& font) {
   const std::wstring face = Wide(font.face);
   const size_t room = sizeof description.lfFaceName / sizeof description.lfFaceName[0] - 1;
   std::wmemcpy(description.lfFaceName, face.data(), std::min(face.size(), room));
+  return CreateFontIndirectW(&description);
+}
+
+HFONT MakeGuiFont(double scale) {
+  LOGFONTW description{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof description, &description);
+  // The stock font is made for the system's dpi (the primary display's); its height at
+  // 96 dpi is what the catalogue's boxes were laid out for.
+  HDC screen = GetDC(nullptr);
+  const int system_dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen != nullptr)
+    ReleaseDC(nullptr, screen);
+  const int at_96 = system_dpi > 0 ? MulDiv(description.lfHeight, 96, system_dpi) : -11;
+  description.lfHeight = ScaledFontHeight(at_96, scale);
+  description.lfWidth = 0;
   return CreateFontIndirectW(&description);
 }
 

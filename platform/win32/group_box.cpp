@@ -25,16 +25,16 @@ class GroupBox : public NativeControl {
   HWND MakeWindow(HWND parent) override;
 };
 
-// Where the caption starts, as the platform places it: 8 pixels in from the side it is
-// aligned to.
-int CaptionLeft(const OwnProperties& own, int box_width, int text_width) {
+// Where the caption starts, as the platform places it: `margin` pixels (8 at 96 dpi) in
+// from the side it is aligned to.
+int CaptionLeft(const OwnProperties& own, int box_width, int text_width, int margin) {
   switch (own.align) {
     case Align::Centre:
       return (box_width - text_width) / 2;
     case Align::Right:
-      return box_width - 8 - text_width;
+      return box_width - margin - text_width;
     default:
-      return 8;
+      return margin;
   }
 }
 
@@ -54,12 +54,12 @@ void GroupBox::Paint(HWND hwnd) const {
   if (!caption.empty()) {
     SIZE size{};
     GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-    const int left = CaptionLeft(model().entry->own, client.right, size.cx);
+    const int left = CaptionLeft(model().entry->own, client.right, size.cx, Px(8));
     // The window answers the caption's colours and brush, as it does for every label.
     auto brush = reinterpret_cast<HBRUSH>(
         SendMessageW(GetAncestor(hwnd, GA_ROOT), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                      reinterpret_cast<LPARAM>(hwnd)));
-    RECT strip{left - 2, 0, left + size.cx + 2, metrics.tmHeight};
+    RECT strip{left - Px(2), 0, left + size.cx + Px(2), metrics.tmHeight};
     if (brush != nullptr)
       FillRect(dc, &strip, brush);
     if (!IsWindowEnabled(hwnd))

@@ -63,12 +63,10 @@ class ListControl : public NativeControl {
     const Control& c = model();
     const OwnProperties& own = c.entry->own;
     const DWORD style = CreationStyle(c) | WS_VSCROLL | BorderStyle(own.border) | messages_.style;
-    int height = c.rect.height;
-    if (messages_.drops_down)
-      height += kDropDownRows * (c.rect.height > 0 ? c.rect.height : 16);
+    const Rect placed = PlacedRect();
     HWND hwnd = CreateWindowExW(BorderExStyle(own.border), messages_.window_class, L"", style,
-                                c.rect.left, c.rect.top, c.rect.width, height, parent, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
+                                placed.left, placed.top, placed.width, placed.height, parent,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
     if (hwnd == nullptr)
       return nullptr;
     for (const Text& item : c.items) {
@@ -77,6 +75,14 @@ class ListControl : public NativeControl {
     }
     SendMessageW(hwnd, messages_.set_selection, static_cast<WPARAM>(c.selection), 0);
     return hwnd;
+  }
+
+  // A combo box's window holds its drop-down list too.
+  Rect PlacedRect() const override {
+    Rect placed = model().rect;
+    if (messages_.drops_down)
+      placed.height += kDropDownRows * (placed.height > 0 ? placed.height : 16);
+    return placed;
   }
 
   void Show(Aspect aspect) override {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win32/wide.h"
+#include "shell/display_scale.h"
 
 namespace {
 
@@ -28,18 +29,48 @@ NativeControl::~NativeControl() {
     DeleteObject(font_);
 }
 
-bool NativeControl::Create(HWND parent) {
+bool NativeControl::Create(HWND parent, double scale, HFONT gui_font) {
+  scale_ = scale;
+  gui_font_ = gui_font;
   hwnd_ = MakeWindow(parent);
   if (hwnd_ == nullptr)
     return false;
-  font_ = MakeFont(model_.font);
+  // Made at the catalogue's rectangle; the display's scale applies from here on.
+  if (scale_ != 1.0)
+    Place();
+  font_ = MakeFont(model_.font, scale_);
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
   return true;
+}
+
+void NativeControl::Rescale(double scale, HFONT gui_font) {
+  scale_ = scale;
+  gui_font_ = gui_font;
+  if (hwnd_ == nullptr)
+    return;
+  Place();
+  HFONT old = font_;
+  font_ = MakeFont(model_.font, scale_);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), TRUE);
+  if (old != nullptr)
+    DeleteObject(old);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void NativeControl::Place() {
+  const Rect r = Scaled(PlacedRect(), scale_);
+  SetWindowPos(hwnd_, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int NativeControl::Px(int catalogue_pixels) const {
+  return Scaled(catalogue_pixels, scale_);
 }
 
 HFONT NativeControl::font() const {
   if (font_ != nullptr)
     return font_;
+  if (gui_font_ != nullptr)
+    return gui_font_;
   return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
@@ -57,15 +88,14 @@ void NativeControl::Changed(Aspect aspect) {
       break;
     case Aspect::Font: {
       HFONT old = font_;
-      font_ = MakeFont(c.font);
+      font_ = MakeFont(c.font, scale_);
       SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), TRUE);
       if (old != nullptr)
         DeleteObject(old);
       break;
     }
     case Aspect::Geometry:
-      SetWindowPos(hwnd_, nullptr, c.rect.left, c.rect.top, c.rect.width, c.rect.height,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+      Place();
       break;
     default:
       Show(aspect);

@@ -39,9 +39,12 @@ class NativeControl {
   NativeControl(const NativeControl&) = delete;
   NativeControl& operator=(const NativeControl&) = delete;
 
-  // Makes the native window, hidden at the control's rectangle, in its font; false when
-  // the platform refuses. The front end shows it once every control is made.
-  bool Create(HWND parent);
+  // Makes the native window, hidden at the control's rectangle at `scale`, in its font
+  // (`gui_font` when it has none of its own); false when the platform refuses. The front
+  // end shows it once every control is made.
+  bool Create(HWND parent, double scale, HFONT gui_font);
+  // The display's scale changed: the control takes its place, font and pictures anew.
+  void Rescale(double scale, HFONT gui_font);
   // Shows one aspect of the model again.
   void Changed(Aspect aspect);
 
@@ -57,8 +60,12 @@ class NativeControl {
 
   const Control& model() const { return model_; }
   HWND hwnd() const { return hwnd_; }
-  // The control's own font, or the stock GUI font.
+  // The control's own font, or the window's GUI font; both at the display's scale.
   HFONT font() const;
+  // The display's scale the control is drawn at (catalogue pixels times this).
+  double scale() const { return scale_; }
+  // A catalogue length (an inset, a border) at the display's scale.
+  int Px(int catalogue_pixels) const;
 
  protected:
   // The kind's native window, with the creation data its class expects.
@@ -67,6 +74,11 @@ class NativeControl {
   virtual void Show(Aspect aspect);
   // Sets the window's text to the model's unless it shows it already; true when it changed.
   bool ShowCaption();
+  // The rectangle the native window takes, in catalogue pixels relative to its parent:
+  // the control's own, unless the kind's window holds more (a combo box's drop-down).
+  virtual Rect PlacedRect() const { return model_.rect; }
+  // Moves the native window to its rectangle at the display's scale.
+  void Place();
 
   NativeControlOwner& owner() const { return owner_; }
   Application& app() const;
@@ -75,7 +87,9 @@ class NativeControl {
   NativeControlOwner& owner_;
   const Control& model_;  // in the ControlModel, which never moves
   HWND hwnd_ = nullptr;
-  HFONT font_ = nullptr;  // owned; nullptr for the stock font
+  HFONT font_ = nullptr;      // owned; nullptr for the window's GUI font
+  HFONT gui_font_ = nullptr;  // the window's, not owned
+  double scale_ = 1.0;
 };
 
 // Private messages. A transparent label asks the top-level window to paint the part of
@@ -105,8 +119,11 @@ DWORD ButtonCaptionAlign(const OwnProperties& own);
 // A catalogue colour as drawn: the default colour takes the given system colour.
 COLORREF ShownColour(Colour colour, int system_colour);
 
-// The control's own font (GB2312 character set); nullptr for the stock GUI font.
-HFONT MakeFont(const Font& font);
+// The control's own font (GB2312 character set) at `scale`; nullptr when it has none.
+HFONT MakeFont(const Font& font, double scale);
+// The system's GUI font at the height it has at 96 dpi times `scale`, so that captions
+// keep the proportions they have at 96 dpi whatever the display's scale.
+HFONT MakeGuiFont(double scale);
 
 // The focus rectangle of an owner-drawn button, `inset` pixels inside its face.
 void DrawFocusInside(HDC dc, const RECT& face, int inset);

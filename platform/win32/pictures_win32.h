@@ -19,7 +19,15 @@ const PictureDib* FindPicture(const char* name);
 // once stretched); a later FindPicture decodes it again.
 void ForgetPicture(const char* name);
 
+// The picture at `width` x `height`, each pixel blended from the original's nearest four
+// (a smooth filter: a picture never shows doubled pixels at a display's scale).
+PictureDib Resampled(const PictureDib& picture, int width, int height);
+
+// The picture at a display's scale: the original itself at 1, else a resampled copy made
+// once per scale and kept.
+const PictureDib& ScaledPicture(const PictureDib& picture, double scale);
+
 // At its own size, centred in `area` and clipped to it.
 void DrawPictureCentred(HDC dc, const RECT& area, const PictureDib& picture);
-// Stretched over the whole of `area`.
+// Resampled over the whole of `area`.
 void DrawPictureStretched(HDC dc, const RECT& area, const PictureDib& picture);

@@ -86,7 +86,7 @@ void SuperButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
   DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
   RECT text = face;
   if (pressed)
-    OffsetRect(&text, 1, 1);
+    OffsetRect(&text, Px(1), Px(1));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, disabled ? GetSysColor(COLOR_GRAYTEXT) : ShownColour(look.text, COLOR_BTNTEXT));
   HGDIOBJ old_font = SelectObject(dc, font());
@@ -95,7 +95,7 @@ void SuperButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, old_font);
   if ((item.itemState & ODS_FOCUS) != 0)
-    DrawFocusInside(dc, face, 3);
+    DrawFocusInside(dc, face, Px(3));
 }
 
 }  // namespace

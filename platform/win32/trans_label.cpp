@@ -96,6 +96,9 @@ LRESULT CALLBACK TransLabelProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
         return 0;
       }
       break;
+    case WM_GETFONT:
+      // The font it draws in, as a platform control answers (what a test measures with).
+      return label != nullptr ? reinterpret_cast<LRESULT>(label->font()) : 0;
     case WM_NCHITTEST:
       return HTTRANSPARENT;  // clicks fall through to what lies under the caption
     default:

@@ -4,12 +4,14 @@
 
 #include <string>
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/native_kinds.h"
 #include "platform/win32/palette.h"
 #include "platform/win32/pictures_win32.h"
 #include "platform/win32/wide.h"
 #include "services/fatal_error.h"
 #include "shell/application.h"
+#include "shell/display_scale.h"
 #include "shell/keyboard.h"
 #include "shell/shutdown.h"
 
@@ -41,6 +43,9 @@ Win32FrontEnd::~Win32FrontEnd() {
   for (auto& [colour, brush] : brushes_) DeleteObject(brush);
   if (background_cache_ != nullptr)
     DeleteObject(background_cache_);
+  controls_.clear();  // they draw in the GUI font
+  if (gui_font_ != nullptr)
+    DeleteObject(gui_font_);
 }
 
 void Win32FrontEnd::CreateWindow(const ControlModel& model) {
@@ -57,15 +62,29 @@ void Win32FrontEnd::CreateWindow(const ControlModel& model) {
 
   // Fixed single frame, caption with system menu and close box, nothing to resize.
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_BORDER | WS_CLIPCHILDREN;
+  // The catalogue gives the outer size at 96 dpi; what it leaves inside the frame there is
+  // the client area the layout was made for.
   const Rect& outer = model.window().outer;
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - outer.width) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - outer.height) / 2;
+  const RECT frame = FrameAround(RECT{}, style, WS_EX_APPWINDOW, 96);
+  catalogue_client_ = {0, 0, outer.width - (frame.right - frame.left),
+                       outer.height - (frame.bottom - frame.top)};
+  // Made on the primary display at its scale, then fitted to the one it is really on.
+  scale_ = SystemDpi() / 96.0;
+  const Rect client = Scaled(catalogue_client_, scale_);
+  const RECT shown =
+      FrameAround(RECT{0, 0, client.width, client.height}, style, WS_EX_APPWINDOW, SystemDpi());
+  const int width = shown.right - shown.left;
+  const int height = shown.bottom - shown.top;
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   window_ = CreateWindowExW(WS_EX_APPWINDOW, kWindowClass, Wide(model.title()).c_str(), style, left,
-                            top, outer.width, outer.height, nullptr, nullptr, instance, this);
+                            top, width, height, nullptr, nullptr, instance, this);
   if (window_ == nullptr)
     FatalRuntimeError(std::nullopt, Gb("载入启动窗口失败"));
-  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-               FALSE);
+  scale_ = DpiOfWindow(window_) / 96.0;
+  FitClientArea();
+  gui_font_ = MakeGuiFont(scale_);
+  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(gui_font_), FALSE);
   MakeBackground();
   CreateControls();
   FixStacking();
@@ -86,7 +105,7 @@ void Win32FrontEnd::CreateControls() {
   // Last catalogue entry first, each a hidden child of the window.
   for (size_t i = controls_.size(); i-- > 0;) {
     NativeControl& native = *controls_[i];
-    if (!native.Create(window_))
+    if (!native.Create(window_, scale_, gui_font_))
       FatalRuntimeError(std::nullopt, Gb("载入启动窗口失败"));
     by_window_[native.hwnd()] = &native;
     by_id_[native.model().id] = &native;
@@ -109,6 +128,39 @@ void Win32FrontEnd::FixStacking() {
     SetWindowPos(native->hwnd(), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     lowest[native->model().parent] = native->hwnd();
   }
+}
+
+void Win32FrontEnd::FitClientArea() {
+  // The frame's size at the window's dpi is whatever the system draws; the client area
+  // is what the layout needs, so the outer size follows from the one measured.
+  const Rect wanted = Scaled(catalogue_client_, scale_);
+  RECT client;
+  RECT outer;
+  GetClientRect(window_, &client);
+  GetWindowRect(window_, &outer);
+  const int more_x = wanted.width - (client.right - client.left);
+  const int more_y = wanted.height - (client.bottom - client.top);
+  if (more_x == 0 && more_y == 0)
+    return;
+  SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left + more_x,
+               outer.bottom - outer.top + more_y, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32FrontEnd::Rescale(double scale) {
+  scale_ = scale;
+  FitClientArea();
+  HFONT old_font = gui_font_;
+  gui_font_ = MakeGuiFont(scale_);
+  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(gui_font_), FALSE);
+  for (auto& native : controls_) native->Rescale(scale_, gui_font_);
+  if (old_font != nullptr)
+    DeleteObject(old_font);
+  if (background_cache_ != nullptr) {
+    DeleteObject(background_cache_);
+    background_cache_ = nullptr;
+  }
+  MakeBackground();
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Win32FrontEnd::MakeBackground() {
@@ -391,6 +443,17 @@ LRESULT Win32FrontEnd::Handle(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
         return 0;
       }
       break;
+    case WM_DPICHANGED: {
+      // Moved to a monitor with another scale: the system suggests where the window goes,
+      // and the layout is drawn anew at the new scale, never stretched.
+      const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      if (model_ != nullptr)
+        Rescale(HIWORD(wparam) / 96.0);
+      return 0;
+    }
     case WM_HOTKEY:
       if (hotkey_heard_ && IsWindowEnabled(hwnd))
         hotkey_heard_(static_cast<int>(wparam));

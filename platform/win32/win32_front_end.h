@@ -42,6 +42,12 @@ class Win32FrontEnd : public FrontEnd, public NativeControlOwner {
   // The focus is being moved by the program (the window's keys, a closed dialog), not
   // by the user.
   bool moving_focus() const override { return moving_focus_; }
+  // The display's scale the window is drawn at: its monitor's dpi / 96, exactly (Windows
+  // offers scales in steps of 25 %, so no rounding is needed).
+  double scale() const { return scale_; }
+  // The client area the catalogue's window leaves at 96 dpi, which the window's client
+  // area is at the display's scale.
+  Rect CatalogueClient() const { return catalogue_client_; }
 
   void CreateWindow(const ControlModel& model) override;
   void Changed(ControlId control, Aspect aspect) override;
@@ -65,6 +71,11 @@ class Win32FrontEnd : public FrontEnd, public NativeControlOwner {
 
   void CreateControls();
   void FixStacking();
+  // Sizes the window so that its client area is the catalogue's at the display's scale.
+  void FitClientArea();
+  // The display's scale changed (the window went to a monitor with another scale):
+  // every control, font and picture is made anew at it.
+  void Rescale(double scale);
   void MakeBackground();
   void PaintBackground(HDC dc, const RECT& area);
 
@@ -94,6 +105,9 @@ class Win32FrontEnd : public FrontEnd, public NativeControlOwner {
   std::map<COLORREF, HBRUSH> brushes_;
   const PictureDib* background_ = nullptr;
   HBITMAP background_cache_ = nullptr;  // the picture stretched to the client area
+  double scale_ = 1.0;
+  Rect catalogue_client_{};
+  HFONT gui_font_ = nullptr;  // the system's GUI font at the display's scale
   HWND last_focus_ = nullptr;
   HWND focus_to_restore_ = nullptr;
   bool moving_focus_ = false;  // SetFocus of our own: a radio box's click is not the user's

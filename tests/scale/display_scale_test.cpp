@@ -48,4 +48,20 @@ TEST(DisplayScale, ScaledRectanglesKeepTouchingAndThinLinesStay) {
   EXPECT_EQ(Scaled(0, 2.0), 0);
 }
 
+TEST(DisplayScale, FontHeightsNeverOutgrowTheirScaledBoxes) {
+  struct Case {
+    int32_t height;
+    double scale;
+    int32_t scaled;
+  };
+  // A Chinese glyph is as wide as its font is high: five of them at 11 pixels fill a
+  // 56-pixel box, and at 1.5 must still fit its 84 pixels (16 x 5, not 17 x 5).
+  const Case cases[] = {
+      {-11, 1.5, -16}, {11, 1.5, 16}, {-12, 1.25, -15}, {-13, 1.75, -22}, {-11, 2.0, -22},
+      {-40, 1.5, -60}, {12, 1.0, 12}, {-1, 0.5, -1},    {0, 2.0, 0},      {-7, 0.5, -3},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ScaledFontHeight(c.height, c.scale), c.scaled) << c.height << " at " << c.scale;
+}
+
 }  // namespace

@@ -7,10 +7,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/palette.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_front_end.h"
@@ -18,6 +20,7 @@
 #include "services/property_model.h"
 #include "shell/application.h"
 #include "shell/control_ids.h"
+#include "shell/display_scale.h"
 
 namespace {
 
@@ -105,11 +108,21 @@ void CheckWindow(Win32FrontEnd& front_end) {
   HWND window = front_end.main_window();
   RECT outer{};
   GetWindowRect(window, &outer);
-  Check(outer.right - outer.left == 478 && outer.bottom - outer.top == 610,
-        "the window's outer size is 478 x 610");
-  Check(outer.left == (GetSystemMetrics(SM_CXSCREEN) - 478) / 2 &&
-            outer.top == (GetSystemMetrics(SM_CYSCREEN) - 610) / 2,
+  const double scale = front_end.scale();
+  if (scale == 1.0) {
+    Check(outer.right - outer.left == 478 && outer.bottom - outer.top == 610,
+          "the window's outer size is 478 x 610");
+  }
+  Check(outer.left == (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2 &&
+            outer.top == (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2,
         "the window is centred with integer division");
+  RECT client{};
+  GetClientRect(window, &client);
+  const Rect wanted = Scaled(front_end.CatalogueClient(), scale);
+  std::printf("     scale %g: client %ldx%ld, catalogue client %dx%d\n", scale, client.right,
+              client.bottom, front_end.CatalogueClient().width, front_end.CatalogueClient().height);
+  Check(std::abs(client.right - wanted.width) <= 1 && std::abs(client.bottom - wanted.height) <= 1,
+        "the client area is the catalogue's times the display's scale, within a pixel");
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
   const LONG_PTR ex_style = GetWindowLongPtrW(window, GWL_EXSTYLE);
   Check(
@@ -144,6 +157,107 @@ void CheckWindow(Win32FrontEnd& front_end) {
     Check(hwnd != nullptr && (IsWindowVisible(hwnd) != 0) == s.visible &&
               (IsWindowEnabled(hwnd) != 0) == s.enabled,
           s.what);
+  }
+}
+
+// Every control's window lies at its catalogue rectangle times the display's scale, while
+// what the program reads of its place is still in catalogue pixels.
+void CheckScaledPlaces(Win32FrontEnd& front_end, const ControlModel& model) {
+  const double scale = front_end.scale();
+  int wrong = 0;
+  for (const Control& c : model.controls()) {
+    HWND hwnd = front_end.WindowOf(c.id);
+    if (hwnd == nullptr || c.kind == Kind::ComboBox)  // a combo box's window holds its list
+      continue;
+    RECT placed{};
+    GetWindowRect(hwnd, &placed);
+    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&placed), 2);
+    const Rect wanted = Scaled(c.rect, scale);
+    const bool ok = placed.left == wanted.left && placed.top == wanted.top &&
+                    placed.right - placed.left == wanted.width &&
+                    placed.bottom - placed.top == wanted.height &&
+                    ReadInteger(c.id, prop::kLeft) == c.rect.left &&
+                    ReadInteger(c.id, prop::kWidth) == c.rect.width;
+    if (!ok && wrong++ < 3)
+      std::printf("     %s at %ld,%ld %ldx%ld, not %d,%d %dx%d\n", c.name.c_str(), placed.left,
+                  placed.top, placed.right - placed.left, placed.bottom - placed.top, wanted.left,
+                  wanted.top, wanted.width, wanted.height);
+  }
+  Check(wrong == 0, "every control lies at its catalogue rectangle times the scale, read unscaled");
+}
+
+// The window moved to a monitor of another scale: Windows sends WM_DPICHANGED with the
+// new dpi and the place it suggests. The window must take that place and lay itself out
+// anew at the new scale (client area and every control), then the same back again.
+void CheckDpiChange(Win32FrontEnd& front_end, const ControlModel& model) {
+  HWND window = front_end.main_window();
+  const double first = front_end.scale();
+  const double other = first == 1.5 ? 1.0 : 1.5;
+  bool all = true;
+  for (const double scale : {other, first}) {
+    RECT suggested{};
+    GetWindowRect(window, &suggested);
+    const Rect client = Scaled(front_end.CatalogueClient(), scale);
+    suggested.right = suggested.left + client.width + 40;  // the frame, about
+    suggested.bottom = suggested.top + client.height + 60;
+    const auto dpi = static_cast<WORD>(scale * 96);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    RECT now{};
+    GetWindowRect(window, &now);
+    RECT inside{};
+    GetClientRect(window, &inside);
+    int misplaced = 0;
+    for (const Control& c : model.controls()) {
+      HWND hwnd = front_end.WindowOf(c.id);
+      if (hwnd == nullptr || c.kind == Kind::ComboBox)
+        continue;
+      RECT placed{};
+      GetWindowRect(hwnd, &placed);
+      MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&placed), 2);
+      const Rect wanted = Scaled(c.rect, scale);
+      misplaced += placed.left != wanted.left || placed.right - placed.left != wanted.width;
+    }
+    const bool ok = front_end.scale() == scale && now.left == suggested.left &&
+                    now.top == suggested.top && std::abs(inside.right - client.width) <= 1 &&
+                    std::abs(inside.bottom - client.height) <= 1 && misplaced == 0;
+    if (!ok)
+      std::printf("     at %g: client %ldx%ld, %d controls misplaced\n", scale, inside.right,
+                  inside.bottom, misplaced);
+    all = all && ok;
+  }
+  Check(all, "a dpi change lays the window out anew at the new scale, at the suggested place");
+}
+
+// One line per shown caption: how many lines it takes in its box, wrapped at the box's
+// width in the box's own font, whether a word of it is wider than the box (cut across:
+// "1314" shows as "314") and whether its lines are taller than the box (cut below). The
+// scale test compares these lines between display scales: a caption whole at 1 must be
+// whole, on as many lines, at any other.
+void ReportCaptions(Win32FrontEnd& front_end, const ControlModel& model) {
+  for (const Control& c : model.controls()) {
+    HWND hwnd = front_end.WindowOf(c.id);
+    if (hwnd == nullptr || !IsWindowVisible(hwnd) || c.kind == Kind::ComboBox ||
+        c.kind == Kind::ListBox)
+      continue;
+    const std::wstring caption = WindowText(hwnd);
+    if (caption.empty())
+      continue;
+    RECT box{};
+    GetClientRect(hwnd, &box);
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    RECT needed{0, 0, box.right, 0};
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &needed,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd, dc);
+    const int line_height = metrics.tmHeight > 0 ? metrics.tmHeight : 1;
+    const int lines = (needed.bottom + line_height - 1) / line_height;
+    std::printf("caption %s lines=%d wide=%d tall=%d text=%ldx%ld box=%ldx%ld\n", c.name.c_str(),
+                lines, needed.right > box.right ? 1 : 0, needed.bottom > box.bottom ? 1 : 0,
+                needed.right, needed.bottom, box.right, box.bottom);
   }
 }
 
@@ -332,9 +446,11 @@ void CheckControls(Win32FrontEnd& front_end) {
   const auto handle =
       reinterpret_cast<HFONT>(SendMessageW(front_end.WindowOf(编辑框1), WM_GETFONT, 0, 0));
   GetObjectW(handle, sizeof font, &font);
-  Check(font.lfHeight == -40 && font.lfCharSet == GB2312_CHARSET &&
-            std::wstring(font.lfFaceName) == L"宋体",
-        "font size 30 gives a 40-pixel GB2312 font of the same face");
+  Check(font.lfHeight == ScaledFontHeight(-40, front_end.scale()) &&
+            font.lfCharSet == GB2312_CHARSET && std::wstring(font.lfFaceName) == L"宋体" &&
+            ReadInteger(编辑框1, prop::kFont, prop::kFontSize) == 30,
+        "font size 30 gives a 40-pixel GB2312 font of the same face, times the scale; "
+        "it reads back 30");
 }
 
 // --- keys and mouse through the message loop's own path ---------------------------
@@ -618,6 +734,9 @@ int main() {
     UnhookWindowsHookEx(hook);
     CheckFileServices(GetRunDirectory());
     CheckWindow(front_end);
+    CheckScaledPlaces(front_end, application.model());
+    CheckDpiChange(front_end, application.model());
+    ReportCaptions(front_end, application.model());
     CheckCreatedWithFinalStyle(front_end, application.model());
     CheckEveryKindMade(front_end, application.model());
     CheckGreyedBoxes(front_end);
