@@ -10,6 +10,7 @@
 
 #include "platform/fltk/control_view.h"
 #include "platform/fltk/screen_scale.h"
+#include "shell/display_scale.h"
 
 namespace {
 
@@ -79,10 +80,11 @@ FlFont FontOf(const Control& control) {
   // 0.75 MB for a CJK face). Text drawn here is struck twice instead, as the desktop
   // the layout was made for does; only FLTK's own widgets open the bold face.
   const bool bold = font.own && font.weight >= 600;
-  return {.face = FontNumber(family, false),
-          .size = static_cast<Fl_Fontsize>(Px(pixels < 1 ? 1 : pixels)),
-          .bold = bold,
-          .widget_face = FontNumber(family, bold)};
+  return {
+      .face = FontNumber(family, false),
+      .size = static_cast<Fl_Fontsize>(ScaledFontHeight(pixels < 1 ? 1 : pixels, ScreenScale())),
+      .bold = bold,
+      .widget_face = FontNumber(family, bold)};
 }
 
 void UseChineseFaceForEveryText() {
