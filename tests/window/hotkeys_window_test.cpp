@@ -123,7 +123,7 @@ class HotkeysWindow : public ::testing::Test {
     ASSERT_FALSE(dir_.empty());
     display_ = std::make_unique<PrivateDisplay>("1280x1024x24");
     ASSERT_FALSE(display_->name().empty()) << "Xvfb did not start";
-    setenv("DISPLAY", display_->name().c_str(), 1);
+    display_->ServeChildrenAtScaleOne();
     x_ = XOpenDisplay(display_->name().c_str());
     ASSERT_NE(x_, nullptr);
     // The other program's window, which has the focus whenever a hotkey is pressed.

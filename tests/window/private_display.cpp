@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <vector>
 
 extern char** environ;
@@ -48,4 +49,10 @@ PrivateDisplay::~PrivateDisplay() {
     kill(pid_, SIGTERM);
     waitpid(pid_, nullptr, 0);
   }
+}
+
+void PrivateDisplay::ServeChildrenAtScaleOne() const {
+  setenv("DISPLAY", name_.c_str(), 1);
+  setenv("SCOREBOARD_SCALE", "1", 1);
+  unsetenv("GDK_SCALE");
 }

@@ -17,6 +17,10 @@ class PrivateDisplay {
   PrivateDisplay& operator=(const PrivateDisplay&) = delete;
   // ":N", or empty when the server did not start.
   const std::string& name() const { return name_; }
+  // Points the programs the test starts from now on at this server, at scale 1 whatever
+  // the developer's session asks (SCOREBOARD_SCALE, GDK_SCALE): the tests' places and
+  // pictures are the unscaled ones. A fresh server holds no X resources, so no Xft.dpi.
+  void ServeChildrenAtScaleOne() const;
 
  private:
   pid_t pid_ = -1;

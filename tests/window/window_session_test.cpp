@@ -132,7 +132,7 @@ class WindowSession : public ::testing::TestWithParam<const char*> {
     display_ = std::make_unique<PrivateDisplay>(
         std::to_string(kScreenW) + "x" + std::to_string(kScreenH) + "x24", "-br");
     ASSERT_FALSE(display_->name().empty()) << "Xvfb did not start";
-    setenv("DISPLAY", display_->name().c_str(), 1);
+    display_->ServeChildrenAtScaleOne();
     x_ = XOpenDisplay(display_->name().c_str());
     ASSERT_NE(x_, nullptr) << "no connection to " << display_->name();
 

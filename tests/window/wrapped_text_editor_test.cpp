@@ -55,7 +55,7 @@ std::tuple<int, int, int, int> InSight(const Scrolled<Editor>& editor) {
 TEST(WrappedTextEditor, KeepsTheCaretInSightAsFltkDoes) {
   PrivateDisplay display("640x480x24");
   ASSERT_FALSE(display.name().empty()) << "Xvfb did not start (scripts/install-deps.sh all)";
-  setenv("DISPLAY", display.name().c_str(), 1);
+  display.ServeChildrenAtScaleOne();
   // A long unbroken line, then rows, as a host's team line may be; or the long line
   // alone, whose end is the end of the text.
   std::string long_line;
