@@ -1,5 +1,7 @@
 #include "control_places.h"
 
+#include "child_output.h"
+
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -12,13 +14,7 @@ std::map<std::string, ControlPlace> ControlPlacesFrom(const std::string& replay)
   if (mkdtemp(pattern) == nullptr)
     return {};
   const std::string command = "echo dump | " + replay + " --dir " + pattern + " -";
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    pclose(pipe);
-  }
+  const std::string out = Capture(command);
   std::error_code ignored;
   std::filesystem::remove_all(pattern, ignored);
   // NAME KIND HANDLE LEFT,TOP,WIDTHxHEIGHT parent=NAME|- ...

@@ -5,6 +5,8 @@
 // one stays white.
 #include <gtest/gtest.h>
 
+#include "child_output.h"
+
 #ifdef SCOREBOARD_BINARY
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -57,11 +59,6 @@ bool IsGreyedText(Rgb p) {
 // Lighter than the face: the white copy under the grey.
 bool IsWhite(Rgb p) {
   return Neutral(p) && p.g >= 0xFA;
-}
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 struct Area {

@@ -6,6 +6,8 @@
 // the message box that reports them is open, a hotkey clicks nothing.
 #include <gtest/gtest.h>
 
+#include "child_output.h"
+
 #ifdef SCOREBOARD_BINARY
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -43,22 +45,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string Capture(const std::string& command) {
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    pclose(pipe);
-  }
-  return out;
-}
 
 // Polls `done` every 50 ms for up to `limit`; answers whether it came true.
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 10s) {

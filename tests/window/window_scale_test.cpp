@@ -6,6 +6,8 @@
 // screen pixels, so every click lands where the control is drawn.
 #include <gtest/gtest.h>
 
+#include "child_output.h"
+
 #ifdef SCOREBOARD_BINARY
 // Before the X11 headers: their global Window would be shadowed by the catalogue's kind.
 #include "shell/display_scale.h"
@@ -44,22 +46,6 @@ constexpr int kClientW = 472, kClientH = 581;
 // hinted at 24 pixels against 12); 0.240 with one button's size left unscaled (its edges
 // scaled from its top left), 0.145 when the sliders' groove was drawn 4 pixels high at 2.
 constexpr const char* kHalfLimit = "0.15";
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string Capture(const std::string& command) {
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    pclose(pipe);
-  }
-  return out;
-}
 
 std::string WithoutTimeLine(const std::string& bytes) {
   const std::string time_key = "\xCA\xB1\xBC\xE4=";  // "时间=" in GB18030

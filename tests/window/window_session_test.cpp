@@ -4,6 +4,8 @@
 // the window, not the scoreboard rules.
 #include <gtest/gtest.h>
 
+#include "child_output.h"
+
 #ifdef SCOREBOARD_BINARY
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -46,22 +48,6 @@ constexpr const char* kTitleWord = "TobrikV2.4";
 
 bool OnPath(const char* program) {
   return std::system((std::string("command -v ") + program + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string Capture(const std::string& command) {
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    pclose(pipe);
-  }
-  return out;
-}
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 pid_t Spawn(const std::vector<std::string>& words) {
