@@ -48,7 +48,7 @@ std::map<std::string, ControlPlace> ControlPlacesFrom(const std::string& replay)
   return places;
 }
 
-const ControlPlace& PlaceOf(const std::string& control) {
+ControlPlace PlaceOf(const std::string& control) {
   static const std::map<std::string, ControlPlace> places = ControlPlacesFrom(REPLAY_BINARY);
   static const ControlPlace nowhere;
   const auto it = places.find(control);

@@ -15,5 +15,6 @@ struct ControlPlace {
 std::map<std::string, ControlPlace> ControlPlacesFrom(const std::string& replay);
 
 // One control's place from the dump of REPLAY_BINARY (read once); a test fails loudly,
-// with the name, for a control the dump lacks.
-const ControlPlace& PlaceOf(const std::string& control);
+// with the name, for a control the dump lacks. A copy: small, and never a reference that
+// outlives the name it was asked by.
+ControlPlace PlaceOf(const std::string& control);

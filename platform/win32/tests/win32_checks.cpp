@@ -370,15 +370,22 @@ void CheckEveryKindMade(Win32FrontEnd& front_end, const ControlModel& model) {
 }
 
 void CheckGreyedBoxes(Win32FrontEnd& front_end) {
-  // The one-versus multipliers are disabled from their creation: their "1" is light
-  // greyed text (0xd1 under Wine), not the black of an enabled box, which its thin
-  // stroke smooths to about 0x7c.
+  // The one-versus multipliers are disabled from their creation: their "1" is greyed
+  // text, not the black of an enabled box. At 96 dpi black's one-pixel stroke is smoothed
+  // to about 0x7c, so only a light grey tells them apart (Wine draws 0xd1 there); at a
+  // larger scale a black stroke holds whole pixels of black, while grey text (Wine's grey
+  // is 0x6d to 0x80, drawn whole by the thicker stroke) stays well above it.
+  const int lightest_black = front_end.scale() > 1.0 ? 0x60 : 0xA0;
   for (const ControlId id : {编辑框7, 编辑框8}) {
     bool painted = false;
     const COLORREF darkest = DarkestPixel(front_end.WindowOf(id), painted);
     const int brightest_channel =
         std::max({GetRValue(darkest), GetGValue(darkest), GetBValue(darkest)});
-    Check(painted && brightest_channel >= 0xA0,
+    if (!(painted && brightest_channel >= lightest_black))
+      std::printf("     %s: darkest pixel %06lx, painted %d, at scale %.2f\n",
+                  id == 编辑框7 ? "编辑框7" : "编辑框8", static_cast<unsigned long>(darkest),
+                  painted ? 1 : 0, front_end.scale());
+    Check(painted && brightest_channel >= lightest_black,
           id == 编辑框7 ? "编辑框7 draws its 1 greyed" : "编辑框8 draws its 1 greyed");
   }
 }
