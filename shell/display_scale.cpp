@@ -57,7 +57,3 @@ Rect Scaled(const Rect& r, double scale) {
   int32_t bottom = Rounded((r.top + r.height) * scale);
   return {left, top, right - left, bottom - top};
 }
-
-int32_t Unscaled(int32_t display_pixels, double scale) {
-  return Rounded(display_pixels / scale);
-}

@@ -2,8 +2,9 @@
 // The display's scale, applied where the window meets the platform. The core keeps the
 // catalogue's 96-dpi pixels: what a control reads of its own place and font size, the
 // records and every replay output are the same at any scale. A front end multiplies each
-// rectangle, font height, border and picture by the scale as it hands it to the platform,
-// and divides what the platform reports back.
+// rectangle, font height, border and picture by the scale as it hands it to the platform.
+// Neither window hands the core a pixel position back (clicks reach it by control), so
+// nothing is divided back.
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -35,7 +36,3 @@ int32_t ScaledFontHeight(int32_t catalogue_height, double scale);
 // A rectangle at `scale`. Its edges are scaled, not its size, so controls that touch in
 // the catalogue still touch and none overlaps its neighbour by a rounding pixel.
 Rect Scaled(const Rect& catalogue_rect, double scale);
-
-// A length or a point the platform reports (a mouse position, a window size), back in
-// catalogue pixels.
-int32_t Unscaled(int32_t display_pixels, double scale);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "child_output.h"
+#include "test_dump.h"
 
 #ifdef SCOREBOARD_BINARY
 #include <X11/Xlib.h>
@@ -15,6 +16,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -114,16 +116,8 @@ class GreyedControls : public ::testing::Test {
 
   // The program's test dump (SIGUSR1), as NAME.KEY=VALUE pairs; empty if none came.
   std::map<std::string, std::string> Dump() {
-    fs::remove(dump_);
-    kill(app_, SIGUSR1);
-    for (int i = 0; i < 100 && !fs::exists(dump_); ++i) std::this_thread::sleep_for(20ms);
-    std::map<std::string, std::string> values;
-    std::istringstream lines(ReadAll(dump_));
-    std::string line;
-    while (std::getline(lines, line))
-      if (const size_t eq = line.find('='); eq != std::string::npos)
-        values[line.substr(0, eq)] = line.substr(eq + 1);
-    return values;
+    const auto pairs = AskTestDump(app_, dump_);
+    return {pairs.begin(), pairs.end()};
   }
 
   // Waits for the window (the program answers the dump's signal only once it is up), then
@@ -152,7 +146,34 @@ class GreyedControls : public ::testing::Test {
     // The pointer off the window, so that no control is drawn hot.
     XWarpPointer(x_, None, DefaultRootWindow(x_), 0, 0, 0, 0, kScreenW - 1, kScreenH - 1);
     XSync(x_, False);
-    std::this_thread::sleep_for(300ms);  // the last repaint reaches the server
+    image_ = SteadyImage();
+  }
+
+  // The window's picture once its repaints are over: two grabs 100 ms apart agree
+  // (within 5 s; the last grab after that).
+  XImage* SteadyImage() {
+    XWindowAttributes at{};
+    XGetWindowAttributes(x_, client_, &at);
+    const auto grab = [&] {
+      return XGetImage(x_, client_, 0, 0, at.width, at.height, AllPlanes, ZPixmap);
+    };
+    const auto same = [](const XImage* a, const XImage* b) {
+      return a != nullptr && b != nullptr && a->bytes_per_line == b->bytes_per_line &&
+             a->height == b->height &&
+             std::equal(a->data, a->data + a->bytes_per_line * a->height, b->data);
+    };
+    XImage* last = grab();
+    for (int i = 0; i < 50; ++i) {
+      std::this_thread::sleep_for(100ms);
+      XImage* again = grab();
+      const bool steady = same(last, again);
+      if (last != nullptr)
+        XDestroyImage(last);
+      last = again;
+      if (steady)
+        break;
+    }
+    return last;
   }
 
   Window Titled(Window w) {
@@ -185,11 +206,6 @@ class GreyedControls : public ::testing::Test {
   }
 
   Counts Count(const Area& a, Ink ink) {
-    if (image_ == nullptr) {
-      XWindowAttributes at{};
-      XGetWindowAttributes(x_, client_, &at);
-      image_ = XGetImage(x_, client_, 0, 0, at.width, at.height, AllPlanes, ZPixmap);
-    }
     Counts c;
     if (image_ == nullptr) {
       ADD_FAILURE() << "no picture of the window";

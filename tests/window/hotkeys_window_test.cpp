@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "child_output.h"
+#include "test_dump.h"
 
 #ifdef SCOREBOARD_BINARY
 #include <X11/XKBlib.h>
@@ -151,20 +152,8 @@ class HotkeysWindow : public ::testing::Test {
 
   // What the model holds, through the program's test dump: "NAME.text", "focus", ...
   std::map<std::string, std::string> Board() {
-    std::map<std::string, std::string> board;
-    fs::remove(dump_);
-    kill(app_, SIGUSR1);
-    if (!WaitUntil([&] { return fs::exists(dump_); }, 5s))
-      return board;
-    WaitUntil([&] { return ReadAll(dump_).find("\nfocus=") != std::string::npos; }, 1s);
-    std::istringstream lines(ReadAll(dump_));
-    std::string line;
-    while (std::getline(lines, line)) {
-      const size_t eq = line.find('=');
-      if (eq != std::string::npos)
-        board[line.substr(0, eq)] = line.substr(eq + 1);
-    }
-    return board;
+    const auto pairs = AskTestDump(app_, dump_, 5s);
+    return {pairs.begin(), pairs.end()};
   }
   std::string Shown(const std::string& control) { return Board()[control + ".text"]; }
 

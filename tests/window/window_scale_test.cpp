@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "child_output.h"
+#include "test_dump.h"
 
 #ifdef SCOREBOARD_BINARY
 // Before the X11 headers: their global Window would be shadowed by the catalogue's kind.
@@ -151,15 +152,8 @@ class WindowScale : public ::testing::Test {
     fs::remove(file);
     if (!Alive())
       return {};
-    kill(app_, SIGUSR1);
-    for (int i = 0; i < 100 && !fs::exists(file); ++i) std::this_thread::sleep_for(20ms);
-    std::map<std::string, std::string> values;
-    std::istringstream lines(ReadAll(file));
-    std::string line;
-    while (std::getline(lines, line))
-      if (const size_t eq = line.find('='); eq != std::string::npos)
-        values[line.substr(0, eq)] = line.substr(eq + 1);
-    return values;
+    const auto pairs = AskTestDump(app_, file);
+    return {pairs.begin(), pairs.end()};
   }
 
   void X(const std::string& arguments) {
@@ -257,7 +251,6 @@ class WindowScale : public ::testing::Test {
     const fs::path record = run / "游戏数据保存.txt";
     for (int i = 0; i < 100 && !fs::exists(record) && Alive(); ++i)
       std::this_thread::sleep_for(100ms);
-    std::this_thread::sleep_for(200ms);  // written whole by then
     shown.record = ReadAll(record);
     StopX();
     shown.errors = ReadAll(errors);

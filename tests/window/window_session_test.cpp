@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "child_output.h"
+#include "test_dump.h"
 
 #ifdef SCOREBOARD_BINARY
 #include <X11/Xatom.h>
@@ -196,18 +197,9 @@ class WindowSession : public ::testing::TestWithParam<const char*> {
   };
   Board ReadBoard() {
     Board board;
-    fs::remove(dump_);
     std::this_thread::sleep_for(100ms);  // the keys sent before are handled first
-    kill(app_, SIGUSR1);
-    for (int i = 0; i < 100 && !fs::exists(dump_); ++i) std::this_thread::sleep_for(20ms);
-    std::istringstream lines(ReadAll(dump_));
-    std::string line;
-    while (std::getline(lines, line)) {
-      const size_t eq = line.find('=');
-      if (eq == std::string::npos)
-        continue;
-      const std::string key = line.substr(0, eq);
-      board.values[key] = line.substr(eq + 1);
+    for (const auto& [key, value] : AskTestDump(app_, dump_)) {
+      board.values[key] = value;
       const std::string suffix = ".text";
       if (key.size() > suffix.size() && key.ends_with(suffix))
         board.order.push_back(key.substr(0, key.size() - suffix.size()));
