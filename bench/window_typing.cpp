@@ -112,18 +112,33 @@ BENCHMARK(BM_WindowTypeIntoTeamLine)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(100);
 
+// Types one character a round into the editor `window` holds, and draws.
+void TypeIntoEditor(benchmark::State& state, Fl_Window& window) {
+  double first_ms = -1, slowest_ms = 0;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    Key(window, 0x7532, "甲");
+    Fl::flush();
+    const double ms = Milliseconds(start);
+    if (first_ms < 0)
+      first_ms = ms;
+    slowest_ms = std::max(slowest_ms, ms);
+  }
+  state.counters["first_key_ms"] = first_ms;
+  state.counters["slowest_ms"] = slowest_ms;
+}
+
 // The editor alone, in a box the size of a team line, wrapping a line of state.range(0)
-// bytes without breaks: each round types one character at its end (the caret in sight
-// from the start) and draws. FLTK's own editor is the reference.
-template <class Editor>
-void BM_EditorTypeIntoLongLine(benchmark::State& state) {
+// bytes without breaks: each round types one character at its end, or (state.range(1)
+// 1) in its middle, the caret in sight from the start. FLTK's own editor is the reference.
+void BM_FltkEditorTypeIntoLongLine(benchmark::State& state) {
   if (!TheWindow().ok()) {
     state.SkipWithError("no X display: run bench/window_typing.sh");
     return;
   }
   Fl_Window window(300, 200);
   Fl_Text_Buffer text;
-  Editor editor(10, 10, 240, 160);
+  Fl_Text_Editor editor(10, 10, 240, 160);
   window.end();
   editor.buffer(&text);
   editor.wrap_mode(Fl_Text_Display::WRAP_AT_BOUNDS, 0);
@@ -132,26 +147,40 @@ void BM_EditorTypeIntoLongLine(benchmark::State& state) {
   text.text(TeamLineText(static_cast<size_t>(state.range(0)), false).c_str());
   window.show();
   editor.take_focus();
-  editor.insert_position(text.length());
+  editor.insert_position(state.range(1) != 0 ? text.length() / 2 : text.length());
   editor.show_insert_position();
   Fl::flush();
-  double slowest_ms = 0;
-  for (auto _ : state) {
-    const auto start = std::chrono::steady_clock::now();
-    Key(window, 0x7532, "甲");
-    Fl::flush();
-    slowest_ms = std::max(slowest_ms, Milliseconds(start));
-  }
-  state.counters["slowest_ms"] = slowest_ms;
+  TypeIntoEditor(state, window);
   window.hide();
   editor.buffer(nullptr);
 }
-BENCHMARK(BM_EditorTypeIntoLongLine<Fl_Text_Editor>)
-    ->Arg(1'000'000)
+BENCHMARK(BM_FltkEditorTypeIntoLongLine)
+    ->Args({1'000'000, 0})
+    ->Args({1'000'000, 1})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(100);
-BENCHMARK(BM_EditorTypeIntoLongLine<WrappedTextEditor>)
-    ->Arg(1'000'000)
+
+void BM_TeamLineEditorTypeIntoLongLine(benchmark::State& state) {
+  if (!TheWindow().ok()) {
+    state.SkipWithError("no X display: run bench/window_typing.sh");
+    return;
+  }
+  Fl_Window window(300, 200);
+  WrappedTextEditor editor(10, 10, 240, 160);
+  window.end();
+  editor.textsize(15);
+  editor.value(TeamLineText(static_cast<size_t>(state.range(0)), false));
+  window.show();
+  editor.take_focus();
+  const int length = static_cast<int>(editor.value().size());
+  editor.insert_position(state.range(1) != 0 ? length / 2 : length);
+  Fl::flush();
+  TypeIntoEditor(state, window);
+  window.hide();
+}
+BENCHMARK(BM_TeamLineEditorTypeIntoLongLine)
+    ->Args({1'000'000, 0})
+    ->Args({1'000'000, 1})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(100);
 

@@ -1,13 +1,11 @@
-// The multi-line boxes the host types in (the team lines): an FLTK text editor, which
-// stays quick in a long line and wraps a line at the box's width even inside a word, so long
-// Chinese lines without spaces go on in the next row as they do on Windows instead of scrolling
-// sideways.
+// The multi-line boxes the host types in (the team lines): a text box that stays quick in a
+// long line and wraps a line at the box's width even inside a word, so long Chinese lines
+// without spaces go on in the next row as they do on Windows instead of scrolling sideways.
 #include "platform/fltk/fltk_draw.h"
 
 #include <FL/Fl.H>
-#include <FL/Fl_Text_Buffer.H>
 
-#include <memory>
+#include <string>
 
 #include "platform/fltk/paste.h"
 #include "platform/fltk/views.h"
@@ -20,16 +18,11 @@ class TeamLineBoxView : public WrappedTextEditor, public ControlView {
  public:
   TeamLineBoxView(ViewOwner& owner, const Control& c)
       : WrappedTextEditor(c.rect.left, c.rect.top, c.rect.width, c.rect.height),
-        ControlView(owner, c.id),
-        text_(std::make_unique<Fl_Text_Buffer>()) {
-    buffer(text_.get());
-    wrap_mode(Fl_Text_Display::WRAP_AT_BOUNDS, 0);
-    scrollbar_width(0);  // the box has no scroll bars, as on Windows
+        ControlView(owner, c.id) {
     when(FL_WHEN_CHANGED);
     callback(UserEdited, this);
     cursor_color(FL_BLACK);
   }
-  ~TeamLineBoxView() override { buffer(nullptr); }
 
   Fl_Widget& widget() override { return *this; }
 
@@ -42,8 +35,7 @@ class TeamLineBoxView : public WrappedTextEditor, public ControlView {
     }
     if (event == FL_PUSH && Fl::event_button() == FL_MIDDLE_MOUSE) {
       // The primary selection goes in where the middle button points.
-      buffer()->unselect();
-      insert_position(xy_to_position(Fl::event_x(), Fl::event_y(), CURSOR_POS));
+      insert_position(position_at(Fl::event_x(), Fl::event_y()));
       take_focus();
       RequestPaste(*this, 0);
       return 1;
@@ -58,11 +50,9 @@ class TeamLineBoxView : public WrappedTextEditor, public ControlView {
     const Control& c = control();
     switch (aspect) {
       case Aspect::Caption: {
-        const std::string shown = ShownText(c.text);
-        if (shown != Shown()) {
-          text_->text(shown.c_str());
-          insert_position(text_->length());
-        }
+        std::string shown = ShownText(c.text);
+        if (shown != value())
+          value(std::move(shown));
         break;
       }
       case Aspect::TextColour:
@@ -75,8 +65,6 @@ class TeamLineBoxView : public WrappedTextEditor, public ControlView {
         textsize(font.size);
         box(BorderBox(c.entry->own.border, true));
         color(FlColour(c.back_colour, kButtonFace));
-        // The wrap follows the new character widths.
-        wrap_mode(Fl_Text_Display::WRAP_AT_BOUNDS, 0);
         redraw();
         break;
       }
@@ -86,22 +74,10 @@ class TeamLineBoxView : public WrappedTextEditor, public ControlView {
   }
 
  private:
-  std::string Shown() const {
-    char* text = text_->text();
-    std::string shown = text;
-    free(text);
-    return shown;
-  }
-
   static void UserEdited(Fl_Widget*, void* data) {
     auto* self = static_cast<TeamLineBoxView*>(data);
-    char* shown = self->text_->text();
-    Text text = TextFromUtf8(WithCrLf(shown));
-    free(shown);
-    self->app().Edited(self->id(), std::move(text));
+    self->app().Edited(self->id(), TextFromUtf8(WithCrLf(self->value())));
   }
-
-  std::unique_ptr<Fl_Text_Buffer> text_;
 };
 
 }  // namespace
