@@ -86,13 +86,13 @@ int WrappedTextEditor::FullRows() const {
 void WrappedTextEditor::Relay() {
   const Area area = TextArea();
   laid_width_ = area.w;
+  widths_.Use(font_, size_);
   // An empty box measures nothing: it may be made before the display is open.
   if (text_.empty()) {
     rows_.Lay(text_);
     top_ = 0;
     return;
   }
-  widths_.Use(font_, size_);
   rows_.Lay(text_, area.w, kTabStop * widths_.Of(" ", 1));
   ScrollTo(top_);
 }
