@@ -22,18 +22,23 @@ int CharacterLength(unsigned char lead) {
   return lead < 0xF8 ? 4 : 1;
 }
 
-TextRows::TextRows(double width, double tab_width, Measure measure)
-    : width_(width), tab_width_(tab_width), measure_(std::move(measure)) {}
+TextRows::TextRows(int tab_spaces, Measure measure)
+    : tab_spaces_(tab_spaces), measure_(std::move(measure)) {}
 
-void TextRows::Lay(const std::string& text, double width, double tab_width) {
+void TextRows::Lay(const std::string& text, double width) {
   width_ = width;
-  tab_width_ = tab_width;
-  Lay(text);
-}
-
-void TextRows::Lay(const std::string& text) {
   starts_.assign(1, 0);
   LayFrom(text, 0, -1, {}, 0, starts_);
+}
+
+double TextRows::Advance(const char* character, int length, double x) const {
+  if (*character == '\n')
+    return x;
+  if (*character == '\t') {
+    const double tab = tab_spaces_ * measure_(" ", 1);
+    return tab > 0 ? (std::floor(x / tab) + 1) * tab : x;
+  }
+  return x + measure_(character, length);
 }
 
 void TextRows::Edited(const std::string& text, int at, int removed, int inserted) {
@@ -76,7 +81,6 @@ int TextRows::LayFrom(const std::string& text, int from, int resync_after,
     out.push_back(start);
     return -1;
   };
-  double space = -1;  // measured when a space is met
   int row_start = from;
   int after_blank = -1;  // where a row may start after the row's last space or tab
   double x = 0;
@@ -93,18 +97,12 @@ int TextRows::LayFrom(const std::string& text, int from, int resync_after,
     }
     const int bytes = std::min(CharacterLength(static_cast<unsigned char>(c)), length - p);
     if (IsBlank(c)) {  // hangs past the row's end
-      if (c == '\t' && tab_width_ > 0) {
-        x = (std::floor(x / tab_width_) + 1) * tab_width_;
-      } else {
-        if (space < 0)
-          space = measure_(" ", 1);
-        x += space;
-      }
+      x = Advance(text.data() + p, bytes, x);
       after_blank = p + 1;
       p += 1;
       continue;
     }
-    const double w = measure_(text.data() + p, bytes);
+    const double w = Advance(text.data() + p, bytes, 0);
     while (x + w > width_ && p > row_start) {
       // After the last blank, the word goes on in the next row; a word longer than the
       // row is cut before this character.
@@ -116,7 +114,7 @@ int TextRows::LayFrom(const std::string& text, int from, int resync_after,
       x = 0;
       for (int q = next; q < p;) {
         const int n = std::min(CharacterLength(static_cast<unsigned char>(text[q])), length - q);
-        x += measure_(text.data() + q, n);
+        x = Advance(text.data() + q, n, x);
         q += n;
       }
     }

@@ -17,18 +17,22 @@ int CharacterLength(unsigned char lead);
 
 class TextRows {
  public:
-  // The width in pixels of the UTF-8 character of `length` bytes at `character`: never a
-  // line break or a tab (a tab goes on to the next multiple of the tab width).
+  // The width in pixels of the UTF-8 character of `length` bytes at `character`.
   using Measure = std::function<double(const char* character, int length)>;
 
-  TextRows(double width, double tab_width, Measure measure);
+  // Tabs stop every `tab_spaces` spaces.
+  TextRows(int tab_spaces, Measure measure);
 
-  // All rows anew: a new text, width or font.
-  void Lay(const std::string& text);
-  void Lay(const std::string& text, double width, double tab_width);
+  // All rows anew, for a box `width` pixels wide: a new text, width or font. An empty
+  // text measures nothing.
+  void Lay(const std::string& text, double width);
   // `text` is the text after bytes [at, at + removed) of the one laid last were replaced
   // by `inserted` bytes.
   void Edited(const std::string& text, int at, int removed, int inserted);
+
+  // Where a row goes on after the character of `length` bytes at `character`, which
+  // starts `x` pixels into it: a tab goes on to the next stop, a line break nowhere.
+  double Advance(const char* character, int length, double x) const;
 
   int count() const { return static_cast<int>(starts_.size()); }
   int start(int row) const { return starts_[row]; }
@@ -47,8 +51,8 @@ class TextRows {
   int LayFrom(const std::string& text, int from, int resync_after, const std::vector<int>& old,
               int shift, std::vector<int>& out);
 
-  double width_;
-  double tab_width_;
+  int tab_spaces_;
   Measure measure_;
+  double width_ = 0;
   std::vector<int> starts_{0};
 };

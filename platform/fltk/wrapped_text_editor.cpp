@@ -16,14 +16,15 @@ constexpr int kEndMargin = 1;
 constexpr int kTabStop = 8;  // spaces
 constexpr int kWheelRows = 3;
 
-bool IsBlank(char c) {
+// What words are made of, for the keys and clicks that take words.
+bool EndsWord(char c) {
   return c == ' ' || c == '\t' || c == '\n';
 }
 
 }  // namespace
 
 WrappedTextEditor::WrappedTextEditor(int x, int y, int w, int h)
-    : Fl_Widget(x, y, w, h), rows_(0, 0, [this](const char* character, int length) {
+    : Fl_Widget(x, y, w, h), rows_(kTabStop, [this](const char* character, int length) {
         return widths_.Of(character, length);
       }) {
   box(FL_DOWN_FRAME);
@@ -45,26 +46,19 @@ void WrappedTextEditor::insert_position(int position) {
   MoveCaret(std::clamp(position, 0, static_cast<int>(text_.size())), false);
 }
 
-void WrappedTextEditor::textfont(Fl_Font font) {
-  if (font == font_)
+void WrappedTextEditor::Font(Fl_Font font, Fl_Fontsize size) {
+  if (font == font_ && size == size_)
     return;
   font_ = font;
-  Relay();
-  redraw();
-}
-
-void WrappedTextEditor::textsize(Fl_Fontsize size) {
-  if (size == size_)
-    return;
   size_ = size;
   Relay();
   redraw();
 }
 
 void WrappedTextEditor::resize(int x, int y, int w, int h) {
-  const bool width_changed = w != this->w() || h != this->h();
+  const bool size_changed = w != this->w() || h != this->h();
   Fl_Widget::resize(x, y, w, h);
-  if (width_changed)
+  if (size_changed)
     Relay();
 }
 
@@ -84,17 +78,15 @@ int WrappedTextEditor::FullRows() const {
 }
 
 void WrappedTextEditor::Relay() {
-  const Area area = TextArea();
-  laid_width_ = area.w;
+  laid_width_ = TextArea().w;
   widths_.Use(font_, size_);
-  // An empty box measures nothing: it may be made before the display is open.
-  if (text_.empty()) {
-    rows_.Lay(text_);
+  rows_.Lay(text_, laid_width_);
+  // An empty box asks no font for its rows' height: it may be made before the display is
+  // open.
+  if (text_.empty())
     top_ = 0;
-    return;
-  }
-  rows_.Lay(text_, area.w, kTabStop * widths_.Of(" ", 1));
-  ScrollTo(top_);
+  else
+    ScrollTo(top_);
 }
 
 void WrappedTextEditor::KeepLaid() {
@@ -125,11 +117,15 @@ bool WrappedTextEditor::PlaceIn(int row, int position, int& x, int& y) {
 
 int WrappedTextEditor::position_at(int x, int y) {
   KeepLaid();
+  bool at_row_end = false;
+  return PositionAt(x, y, at_row_end);
+}
+
+int WrappedTextEditor::PositionAt(int x, int y, bool& at_row_end) {
   const Area area = TextArea();
   const int row = std::clamp(
       top_ + static_cast<int>(std::floor((y - area.y) / static_cast<double>(RowHeight()))), 0,
       rows_.count() - 1);
-  bool at_row_end = false;
   return PositionIn(row, x - area.x, at_row_end);
 }
 
@@ -198,15 +194,15 @@ int WrappedTextEditor::Previous(int position) const {
 }
 
 int WrappedTextEditor::WordStart(int position) const {
-  while (position > 0 && IsBlank(text_[position - 1])) position = Previous(position);
-  while (position > 0 && !IsBlank(text_[position - 1])) position = Previous(position);
+  while (position > 0 && EndsWord(text_[position - 1])) position = Previous(position);
+  while (position > 0 && !EndsWord(text_[position - 1])) position = Previous(position);
   return position;
 }
 
 int WrappedTextEditor::WordEnd(int position) const {
   const int length = static_cast<int>(text_.size());
-  while (position < length && IsBlank(text_[position])) position = Next(position);
-  while (position < length && !IsBlank(text_[position])) position = Next(position);
+  while (position < length && EndsWord(text_[position])) position = Next(position);
+  while (position < length && !EndsWord(text_[position])) position = Next(position);
   return position;
 }
 
@@ -218,14 +214,10 @@ int WrappedTextEditor::CaretRow() const {
 }
 
 double WrappedTextEditor::XOf(int row, int position) {
-  const double tab = kTabStop * widths_.Of(" ", 1);
   double x = 0;
   for (int p = rows_.start(row); p < position && p < static_cast<int>(text_.size());) {
     const int next = Next(p);
-    if (text_[p] == '\t' && tab > 0)
-      x = (std::floor(x / tab) + 1) * tab;
-    else if (text_[p] != '\n')
-      x += widths_.Of(text_.data() + p, next - p);
+    x = rows_.Advance(text_.data() + p, next - p, x);
     p = next;
   }
   return x;
@@ -233,14 +225,11 @@ double WrappedTextEditor::XOf(int row, int position) {
 
 int WrappedTextEditor::PositionIn(int row, double x, bool& at_row_end) {
   const int end = rows_.end(row, text_);
-  const double tab = kTabStop * widths_.Of(" ", 1);
   double left = 0;
   at_row_end = false;
   for (int p = rows_.start(row); p < end;) {
     const int next = Next(p);
-    const double right = text_[p] == '\t' && tab > 0
-                             ? (std::floor(left / tab) + 1) * tab
-                             : left + widths_.Of(text_.data() + p, next - p);
+    const double right = rows_.Advance(text_.data() + p, next - p, left);
     if (x < (left + right) / 2)
       return p;
     left = right;
@@ -306,19 +295,14 @@ int WrappedTextEditor::handle(int event) {
       if (Fl::focus() != this)
         take_focus();
       Fl::compose_reset();
-      const Area area = TextArea();
-      const int row =
-          std::clamp(top_ + static_cast<int>(std::floor((Fl::event_y() - area.y) /
-                                                        static_cast<double>(RowHeight()))),
-                     0, rows_.count() - 1);
       bool at_row_end = false;
-      const int position = PositionIn(row, Fl::event_x() - area.x, at_row_end);
+      const int position = PositionAt(Fl::event_x(), Fl::event_y(), at_row_end);
       wanted_x_ = -1;
       if (Fl::event_clicks() > 0 && !Fl::event_state(FL_SHIFT)) {  // a word
         const int length = static_cast<int>(text_.size());
         int from = position, to = position;
-        while (from > 0 && !IsBlank(text_[Previous(from)])) from = Previous(from);
-        while (to < length && !IsBlank(text_[to])) to = Next(to);
+        while (from > 0 && !EndsWord(text_[Previous(from)])) from = Previous(from);
+        while (to < length && !EndsWord(text_[to])) to = Next(to);
         anchor_ = from;
         MoveCaret(to, true);
       } else {
@@ -337,11 +321,8 @@ int WrappedTextEditor::handle(int event) {
       else if (Fl::event_y() >= area.y + area.h)
         ScrollTo(top_ + 1);
       const int y = std::clamp(Fl::event_y(), area.y, area.y + FullRows() * RowHeight() - 1);
-      const int row = std::clamp(
-          top_ + static_cast<int>(std::floor((y - area.y) / static_cast<double>(RowHeight()))), 0,
-          rows_.count() - 1);
       bool at_row_end = false;
-      const int position = PositionIn(row, Fl::event_x() - area.x, at_row_end);
+      const int position = PositionAt(Fl::event_x(), y, at_row_end);
       MoveCaret(position, true, at_row_end);
       return 1;
     }
@@ -533,7 +514,6 @@ void WrappedTextEditor::DrawRow(int row, int x, int baseline, int top, int heigh
   const Fl_Color selection =
       focused ? selection_color() : fl_color_average(color(), selection_color(), 0.4f);
   const Fl_Color ink = active_r() ? text_colour_ : fl_inactive(text_colour_);
-  const double tab = kTabStop * widths_.Of(" ", 1);
   double left = 0;
   // Runs of characters drawn alike, cut at tabs and at the selection's ends.
   int run = rows_.start(row);
@@ -561,8 +541,7 @@ void WrappedTextEditor::DrawRow(int row, int x, int baseline, int top, int heigh
       run = p;
       run_left = left;
     }
-    left = text_[p] == '\t' && tab > 0 ? (std::floor(left / tab) + 1) * tab
-                                       : left + widths_.Of(text_.data() + p, next - p);
+    left = rows_.Advance(text_.data() + p, next - p, left);
     if (text_[p] == '\t') {
       draw_run(next);
       run = next;

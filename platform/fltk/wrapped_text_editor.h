@@ -27,9 +27,9 @@ class WrappedTextEditor : public Fl_Widget {
   int position_at(int x, int y);
 
   Fl_Font textfont() const { return font_; }
-  void textfont(Fl_Font font);
+  void textfont(Fl_Font font) { Font(font, size_); }
   Fl_Fontsize textsize() const { return size_; }
-  void textsize(Fl_Fontsize size);
+  void textsize(Fl_Fontsize size) { Font(font_, size); }
   Fl_Color textcolor() const { return text_colour_; }
   void textcolor(Fl_Color colour) { text_colour_ = colour; }
   void cursor_color(Fl_Color colour) { caret_colour_ = colour; }
@@ -56,6 +56,8 @@ class WrappedTextEditor : public Fl_Widget {
   Area TextArea() const;
   int RowHeight() const;
   int FullRows() const;
+  // A new font or size lays every row out again.
+  void Font(Fl_Font font, Fl_Fontsize size);
   // Lays every row out again, for the box's width and font.
   void Relay();
   void KeepLaid();
@@ -79,6 +81,7 @@ class WrappedTextEditor : public Fl_Widget {
   double XOf(int row, int position);
   bool PlaceIn(int row, int position, int& x, int& y);
   int PositionIn(int row, double x, bool& at_row_end);
+  int PositionAt(int x, int y, bool& at_row_end);
   int Next(int position) const;
   int Previous(int position) const;
   int WordStart(int position) const;

@@ -38,16 +38,16 @@ TEST(TextRows, WrapsAfterTheLastSpaceOrInsideAWordLongerThanTheRow) {
       {"\xff\xfe", 1, {0, 1}},      // stray bytes are characters of their own
   };
   for (const Case& c : cases) {
-    TextRows rows(c.width, 8, Width);
-    rows.Lay(c.text);
+    TextRows rows(8, Width);
+    rows.Lay(c.text, c.width);
     EXPECT_EQ(rows.starts(), c.starts) << "\"" << c.text << "\" in " << c.width;
   }
 }
 
 TEST(TextRows, RowsAndTheirEnds) {
   const std::string text = "ab cd\nefghij";
-  TextRows rows(4, 8, Width);
-  rows.Lay(text);
+  TextRows rows(8, Width);
+  rows.Lay(text, 4);
   ASSERT_EQ(rows.starts(), (std::vector<int>{0, 3, 6, 10}));
   EXPECT_EQ(rows.end(0, text), 3);   // the space hangs at the row's end
   EXPECT_EQ(rows.end(1, text), 5);   // before the line break
@@ -75,8 +75,8 @@ TEST(TextRows, AnEditLaysTheRowsTheTextHasFromNothing) {
       text += pieces[piece];
     }
     const double width = static_cast<double>(3 + random() % 12);
-    TextRows kept(width, 4, Width);
-    kept.Lay(text);
+    TextRows kept(4, Width);
+    kept.Lay(text, width);
     for (int edit = 0; edit < 60; ++edit) {
       // Edits at character boundaries: what the box makes.
       std::vector<int> boundaries;
@@ -99,8 +99,8 @@ TEST(TextRows, AnEditLaysTheRowsTheTextHasFromNothing) {
       const std::string before = text;
       text.replace(static_cast<size_t>(at), static_cast<size_t>(to - at), inserted);
       kept.Edited(text, at, to - at, static_cast<int>(inserted.size()));
-      TextRows fresh(width, 4, Width);
-      fresh.Lay(text);
+      TextRows fresh(4, Width);
+      fresh.Lay(text, width);
       ASSERT_EQ(kept.starts(), fresh.starts())
           << "after replacing [" << at << ", " << to << ") of \"" << before << "\" with \""
           << inserted << "\" in " << width;

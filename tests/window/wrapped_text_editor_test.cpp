@@ -101,6 +101,14 @@ TEST_F(EditorInWindow, KeysEditAndMoveAsInATextBox) {
   }
 }
 
+// A box that was empty when it took its width and font wraps what is typed into it at
+// that width: a short word stays on one row.
+TEST_F(EditorInWindow, AnEmptyBoxWrapsAtItsWidth) {
+  for (const char* typed : {"a", "b", "c"}) Key(typed[0], typed);
+  EXPECT_EQ(editor_.value(), "abc");
+  EXPECT_EQ(editor_.row_count(), 1);
+}
+
 // A long line without breaks, typed at its end, in its middle and at its start; every
 // key keeps the caret in sight and no empty row below the text while text is above.
 TEST_F(EditorInWindow, TheCaretStaysInSightInALongLine) {
